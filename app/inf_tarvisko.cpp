@@ -1,0 +1,192 @@
+#include "inf_tarvisko.h"
+
+#include "dispatch.h"
+#include "fixed_texts.h"
+#include "law_catalogue.h"
+#include "text_to_number.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace {
+
+constexpr QColor windowColour{0x80, 0x80, 0xFF};
+constexpr QColor titleColour{0xFF, 0xC0, 0x80};
+constexpr QColor textBoxColour{0xE0, 0xE0, 0xE0};
+constexpr QColor listColour{0xFF, 0xFF, 0xFF};
+// A red, B green, C violet: each label shares its selector's colour.
+constexpr std::array<QColor, 3> variableColours{QColor{0xFF, 0x80, 0x80}, QColor{0x80, 0xFF, 0x80},
+                                                QColor{0xFF, 0x80, 0xFF}};
+
+void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+template <class Control>
+Control *place(Control *control, const QRect &rect, QPalette::ColorRole role, const QColor &colour) {
+    control->setGeometry(rect);
+    paint(control, role, colour);
+    return control;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *text, const QRect &rect, const QColor &colour) {
+    auto *label = place(new QLabel(QString::fromUtf8(text), parent), rect, QPalette::Window, colour);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
+    auto *box = place(new QPlainTextEdit(parent), rect, QPalette::Base, textBoxColour);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A proof is read, selected and copied, never edited.
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setTabChangesFocus(true);
+    box->setToolTip(QString::fromUtf8(texts::textBoxToolTip));
+    return box;
+}
+
+SelectionKeepingList *makeList(QWidget *parent, const QRect &rect, const QColor &colour) {
+    auto *list = place(new SelectionKeepingList(parent), rect, QPalette::Base, colour);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+} // namespace
+
+Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Inf_Tarvisko"));
+    setWindowTitle(QString::fromUtf8(texts::caption));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/boolean-laws-32.png")));
+    setFixedSize(twipsSize(8580, 6075));
+    paint(this, QPalette::Window, windowColour);
+
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setStyleHint(QFont::Serif); // any serif with Cyrillic where Times is missing
+    setFont(font);
+
+    buildControls();
+    connectHandlers();
+    Form_Load();
+}
+
+void Inf_Tarvisko::buildControls() {
+    Etiket = makeLabel(this, texts::title, twipsRect(600, 120, 6975, 375), titleColour);
+    QFont bold = font();
+    bold.setBold(true);
+    Etiket->setFont(bold);
+
+    Text1[0] = makeTextBox(this, twipsRect(120, 600, 8295, 1815));
+    std::string description;
+    for (const char *line : texts::descriptionLines)
+        description.append(line).append("\r\n");
+    Text1[0]->setPlainText(fromUtf8(description));
+
+    List1[0] = makeList(this, twipsRect(120, 2640, 8175, 1200), listColour);
+    List1[0]->setToolTip(QString::fromUtf8(texts::lawListToolTip));
+
+    const std::array<int, 3> variableLefts{120, 840, 1560};
+    for (std::size_t i = 0; i < 3; ++i) {
+        Label1[i] = makeLabel(this, texts::variableNames[i], twipsRect(variableLefts[i], 3960, 450, 375),
+                              variableColours[i]);
+        Label1[i]->setToolTip(QString::fromUtf8(texts::variableLabelToolTip));
+
+        Bul_Prom[i] = makeList(this, twipsRect(variableLefts[i], 4320, 450, 630), variableColours[i]);
+        Bul_Prom[i]->setToolTip(QString::fromUtf8(texts::selectorToolTip));
+        Bul_Prom[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Bul_Prom[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        for (const char *item : texts::selectorItems)
+            Bul_Prom[i]->addItem(QString::fromUtf8(item));
+    }
+
+    Text1[1] = makeTextBox(this, twipsRect(2160, 3960, 6255, 1935));
+
+    // The catalogue travels in three hidden lists, one column each.
+    List1[1] = makeList(this, twipsRect(6360, 2880, 855, 2625), listColour);
+    List1[2] = makeList(this, twipsRect(6720, 1080, 3855, 2625), listColour);
+    List1[3] = makeList(this, twipsRect(4680, 2520, 855, 2625), listColour);
+    for (const catalogue::LawRow &row : catalogue::lawCatalogue) {
+        const std::array<std::string_view, 3> columns{row.variableCount, row.name, row.formula};
+        for (std::size_t column = 0; column < columns.size(); ++column) {
+            auto *item = new QListWidgetItem(fromUtf8(columns[column]), List1[column + 1]);
+            item->setData(Qt::UserRole, 0);
+        }
+    }
+    for (std::size_t i = 1; i < List1.size(); ++i)
+        List1[i]->hide();
+
+    // Tab order as tabled; labels and hidden lists never take focus.
+    Etiket->setFocusPolicy(Qt::NoFocus);
+    for (QLabel *label : Label1)
+        label->setFocusPolicy(Qt::NoFocus);
+    const std::array<QWidget *, 9> tabOrder{Text1[0],    List1[0], List1[1], Bul_Prom[0], Bul_Prom[1],
+                                            Bul_Prom[2], Text1[1], List1[2], List1[3]};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void Inf_Tarvisko::connectHandlers() {
+    // itemSelectionChanged reports the selection after it has changed, for
+    // clicks, keys and the program's own selections alike.
+    for (std::size_t i = 0; i < List1.size(); ++i)
+        connect(List1[i], &QListWidget::itemSelectionChanged, this, [this, i] { List1_Click(int(i)); });
+    for (std::size_t i = 0; i < Bul_Prom.size(); ++i)
+        connect(Bul_Prom[i], &QListWidget::itemSelectionChanged, this, [this, i] { Bul_Prom_Click(int(i)); });
+}
+
+void Inf_Tarvisko::Form_Load() {
+    const auto last = static_cast<std::int16_t>(List1[1]->count() - 1);
+    for (SelectionKeepingList *selector : Bul_Prom)
+        selector->setCurrentRow(0);
+    for (std::int16_t i = 0; i <= last; ++i)
+        List1[0]->addItem(fromUtf8(catalogue::visibleEntry(catalogue::lawCatalogue[std::size_t(i)])));
+    List1[0]->setCurrentRow(0);
+}
+
+void Inf_Tarvisko::List1_Click(int /*index*/) {
+    const int row = List1[0]->selectedRow();
+    const int n = static_cast<int>(catalogue::textToNumber(List1[1]->itemText(row).toStdString()));
+    for (std::size_t i = 0; i < 3; ++i) {
+        Label1[i]->hide();
+        Bul_Prom[i]->hide();
+    }
+    for (int i = 0; i < n && i < 3; ++i) {
+        Label1[std::size_t(i)]->show();
+        Bul_Prom[std::size_t(i)]->show();
+    }
+    ReadValues();
+    ShowLaw(static_cast<std::int16_t>(row));
+}
+
+void Inf_Tarvisko::Bul_Prom_Click(int /*index*/) {
+    ShowLaw(static_cast<std::int16_t>(List1[0]->selectedRow()));
+}
+
+void Inf_Tarvisko::ReadValues() {
+    std::array<double, 3> read{};
+    for (std::size_t i = 0; i < 3; ++i)
+        read[i] = catalogue::textToNumber(Bul_Prom[i]->itemText(Bul_Prom[i]->selectedRow()).toStdString());
+    values_.A = read[0];
+    values_.B = read[1];
+    values_.C = read[2];
+    values_.NotA = values_.A == 1 ? 0 : 1;
+    values_.NotB = values_.B == 1 ? 0 : 1;
+}
+
+void Inf_Tarvisko::ShowLaw(std::int16_t row) {
+    provers::ProofText text;
+    text.append(std::to_string(row + 1), ": ", List1[2]->itemText(row).toStdString(), "\r\n");
+    text.append(List1[3]->itemText(row).toStdString(), "\r\n");
+    ReadValues();
+    provers::proveRow(row, values_, text);
+
+    resultText_ = text.text();
+    Text1[1]->setPlainText(fromUtf8(resultText_));
+}

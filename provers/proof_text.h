@@ -1,0 +1,31 @@
+#pragma once
+
+// The text a prover writes. A prover only appends; each append takes a whole
+// piece list, literals and values in the order they are printed.
+
+#include "value.h"
+
+#include <concepts>
+#include <string>
+#include <string_view>
+
+namespace provers {
+
+template <class T>
+concept Piece = Operand<T> || std::convertible_to<const T &, std::string_view>;
+
+class ProofText {
+public:
+    template <Piece... Pieces> void append(const Pieces &...pieces) { (appendPiece(pieces), ...); }
+
+    const std::string &text() const { return text_; }
+
+private:
+    void appendPiece(std::string_view literal) { text_ += literal; }
+    void appendPiece(Number n) { text_ += textForm(n); }
+    void appendPiece(Boolean b) { text_ += textForm(b); }
+
+    std::string text_;
+};
+
+} // namespace provers
