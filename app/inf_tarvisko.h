@@ -9,10 +9,8 @@
 // whole text, built with "\r\n" line ends, then replaces the result box
 // (Text1[1]) in one piece, so the box always shows clean lines.
 
-#include "selection_keeping_list.h"
-#ifndef Q_MOC_RUN // moc 6.4 cannot parse the standard <concepts> header
 #include "form_values.h"
-#endif
+#include "selection_keeping_list.h"
 
 #include <QWidget>
 
