@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian 12 packages only), builds, and then either
+# starts the program (`run`) or runs the whole test suite headless (`test`).
+# Safe to run again and again: it installs only what is not there yet.
+set -euo pipefail
+
+mode=${1:-}
+case "$mode" in
+  run | test) ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+
+packages=(cmake g++ make qt6-base-dev fonts-liberation)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  else
+    sudo "$@"
+  fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+testing=OFF
+[ "$mode" = test ] && testing=ON
+cmake -S "$root" -B "$build" -DBUILD_TESTING="$testing" >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+if [ "$mode" = run ]; then
+  exec "$build/app/boolean-laws"
+fi
+
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
