@@ -57,6 +57,13 @@ SelectionKeepingList *makeList(QWidget *parent, const QRect &rect, const QColor 
     return list;
 }
 
+// Controls are named as the window's table names them: "List1(0)", ...
+template <class Control, std::size_t size>
+void nameArray(const QString &name, const std::array<Control *, size> &controls) {
+    for (std::size_t i = 0; i < size; ++i)
+        controls[i]->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(i));
+}
+
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 } // namespace
@@ -79,6 +86,7 @@ Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
 
 void Inf_Tarvisko::buildControls() {
     Etiket = makeLabel(this, texts::title, twipsRect(600, 120, 6975, 375), titleColour);
+    Etiket->setObjectName(QStringLiteral("Etiket"));
     QFont bold = font();
     bold.setBold(true);
     Etiket->setFont(bold);
@@ -121,6 +129,11 @@ void Inf_Tarvisko::buildControls() {
     }
     for (std::size_t i = 1; i < List1.size(); ++i)
         List1[i]->hide();
+
+    nameArray(QStringLiteral("Text1"), Text1);
+    nameArray(QStringLiteral("List1"), List1);
+    nameArray(QStringLiteral("Label1"), Label1);
+    nameArray(QStringLiteral("Bul_Prom"), Bul_Prom);
 
     // Tab order as tabled; labels and hidden lists never take focus.
     Etiket->setFocusPolicy(Qt::NoFocus);
