@@ -15,8 +15,7 @@ QtMessageHandler previousHandler = nullptr;
 
 void sayNoDisplay(const char *programName) {
     std::fprintf(stderr,
-                 "%s: няма достъпен графичен дисплей (no display); стартирайте програмата под "
-                 "Xvfb: xvfb-run -a %s\n",
+                 "%s: няма достъпен графичен дисплей (no display); стартирайте под Xvfb: xvfb-run -a %s\n",
                  programName, programName);
 }
 

@@ -4,7 +4,7 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    const char *programName = "boolean-laws";
+    const char *programName = argc > 0 ? argv[0] : "boolean-laws";
     if (!display::reachable(programName))
         return 1;
 
