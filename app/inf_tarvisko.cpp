@@ -1,5 +1,6 @@
 #include "inf_tarvisko.h"
 
+#include "accessible_texts.h"
 #include "dispatch.h"
 #include "fixed_texts.h"
 #include "law_catalogue.h"
@@ -66,12 +67,26 @@ void nameArray(const QString &name, const std::array<Control *, size> &controls)
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+// What a screen reader announces; the description is the control's tool-tip.
+void describe(QWidget *control, const char *name) {
+    control->setAccessibleName(QString::fromUtf8(name));
+    control->setAccessibleDescription(control->toolTip());
+}
+
+// Every size, 32 first, so that a high-density screen gets a drawn picture.
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/boolean-laws-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Inf_Tarvisko"));
     setWindowTitle(QString::fromUtf8(texts::caption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/boolean-laws-32.png")));
+    setWindowIcon(programIcon());
     setFixedSize(twipsSize(8580, 6075));
     paint(this, QPalette::Window, windowColour);
 
@@ -143,6 +158,21 @@ void Inf_Tarvisko::buildControls() {
                                             Bul_Prom[2], Text1[1], List1[2], List1[3]};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    nameForScreenReaders();
+}
+
+void Inf_Tarvisko::nameForScreenReaders() {
+    describe(Text1[0], accessible::descriptionBoxName);
+    describe(List1[0], accessible::lawListName);
+    for (std::size_t i = 0; i < 3; ++i) {
+        // The label "A" names the selector under it, as a reader relates them.
+        Label1[i]->setBuddy(Bul_Prom[i]);
+        describe(Bul_Prom[i], accessible::selectorNames[i]);
+    }
+    describe(Text1[1], accessible::resultBoxName);
+    for (std::size_t i = 1; i < List1.size(); ++i)
+        describe(List1[i], accessible::hiddenListNames[i - 1]);
 }
 
 void Inf_Tarvisko::connectHandlers() {

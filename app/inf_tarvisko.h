@@ -40,6 +40,7 @@ public:
 
 private:
     void buildControls();
+    void nameForScreenReaders();
     void connectHandlers();
     void Form_Load();
 

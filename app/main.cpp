@@ -1,16 +1,26 @@
+#include "command_line.h"
 #include "display_check.h"
 #include "inf_tarvisko.h"
+#include "program_identity.h"
+#include "qt_translation.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    const char *programName = argc > 0 ? argv[0] : "boolean-laws";
+    // Any argument is answered (--help, --version) or refused without a
+    // display; only a bare start opens the window.
+    if (argc > 1)
+        return command_line::answerAndExit(argc, argv);
+
+    const char *programName = argc > 0 ? argv[0] : program::executableName;
     if (!display::reachable(programName))
         return 1;
 
+    program::applyIdentity();
     display::guardPlatformStart(programName);
     QApplication application(argc, argv);
     display::endPlatformGuard();
+    qt_translation::installBulgarian(application);
 
     Inf_Tarvisko window;
     window.show();

@@ -16,7 +16,13 @@ esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 
-packages=(cmake g++ make qt6-base-dev fonts-liberation)
+# Qt's Bulgarian translations give the text boxes' context menu in Bulgarian.
+packages=(cmake g++ make qt6-base-dev fonts-liberation qt6-translations-l10n)
+if [ "$mode" = test ]; then
+  # The packaging tests validate the desktop entry and metainfo and build the
+  # .deb (cpack needs `file`, dpkg-shlibdeps comes with dpkg-dev).
+  packages+=(desktop-file-utils appstream dpkg-dev file)
+fi
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then

@@ -1,0 +1,101 @@
+// The window on a high-density screen (run with QT_SCALE_FACTOR=2): twice
+// the size in device pixels, the icon drawn at that size rather than blown
+// up, and no text cut off by its control.
+
+#include "inf_tarvisko.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+// Pixels that differ between two images of one size (colour space and
+// density aside).
+int differingPixels(const QImage &a, const QImage &b) {
+    const QImage left = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage right = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int count = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x)
+            count += left.pixel(x, y) != right.pixel(x, y);
+    return count;
+}
+
+} // namespace
+
+class HiDpiTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Inf_Tarvisko> window;
+
+private slots:
+    void initTestCase() { QVERIFY2(qgetenv("QT_SCALE_FACTOR") == "2", "run with QT_SCALE_FACTOR=2"); }
+
+    void init() {
+        window = std::make_unique<Inf_Tarvisko>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void window_is_twice_as_large_in_device_pixels() {
+        QCOMPARE(window->devicePixelRatio(), 2.0);
+        const QImage image = window->grab().toImage();
+        QCOMPARE(image.size(), QSize(1144, 810));
+        QCOMPARE(image.devicePixelRatio(), 2.0);
+        // The layout stays in logical pixels.
+        QCOMPARE(window->size(), QSize(572, 405));
+    }
+
+    void icon_is_drawn_at_each_density_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("drawnSize");
+        QTest::newRow("1") << 1.0 << 32;
+        QTest::newRow("1.5") << 1.5 << 48;
+        QTest::newRow("2") << 2.0 << 64;
+        QTest::newRow("4") << 4.0 << 128;
+        QTest::newRow("8") << 8.0 << 256;
+    }
+    void icon_is_drawn_at_each_density() {
+        QFETCH(qreal, ratio);
+        QFETCH(int, drawnSize);
+        const QPixmap pixmap = window->windowIcon().pixmap(QSize(32, 32), ratio);
+        QCOMPARE(pixmap.size(), QSize(drawnSize, drawnSize));
+        const QImage drawn(QStringLiteral(":/icons/boolean-laws-%1.png").arg(drawnSize));
+        QVERIFY(!drawn.isNull());
+        QCOMPARE(differingPixels(pixmap.toImage(), drawn), 0);
+    }
+
+    void no_text_is_cut_off_data() {
+        QTest::addColumn<QString>("control");
+        for (const char *name : {"Etiket", "Label1(0)", "Label1(1)", "Label1(2)"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void no_text_is_cut_off() {
+        QFETCH(QString, control);
+        window->List1[0]->setCurrentRow(6); // C shown too
+        const auto *label = window->findChild<QLabel *>(control);
+        QVERIFY(label && label->isVisible());
+        const QSize needed = label->fontMetrics().boundingRect(label->text()).size();
+        const QSize room = label->contentsRect().size();
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+
+    void both_values_of_each_selector_are_in_view() {
+        window->List1[0]->setCurrentRow(6);
+        for (const SelectionKeepingList *selector : window->Bul_Prom) {
+            QVERIFY(selector->isVisible());
+            for (int row = 0; row < selector->count(); ++row)
+                QVERIFY2(selector->viewport()->rect().contains(selector->visualItemRect(selector->item(row))),
+                         qPrintable(selector->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(HiDpiTest)
+#include "hidpi_test.moc"
