@@ -1,0 +1,128 @@
+// What the program's own work costs: every proof of the catalogue for every
+// input, one law or value chosen through the real window (with and without
+// painting the result), and building the whole window. Offscreen unless
+// QT_QPA_PLATFORM says otherwise.
+
+#include "dispatch.h"
+#include "inf_tarvisko.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+namespace {
+
+constexpr int rowCount = 21;
+constexpr int inputCount = 8; // A, B, C each 0 or 1
+
+provers::FormValues valuesOf(int bits) {
+    provers::FormValues form;
+    form.A = bits & 1;
+    form.B = (bits >> 1) & 1;
+    form.C = (bits >> 2) & 1;
+    form.NotA = form.A == 1 ? 0 : 1;
+    form.NotB = form.B == 1 ? 0 : 1;
+    return form;
+}
+
+// 21 rows x 8 inputs = 168 proofs per iteration.
+void BM_AllProofs(benchmark::State &state) {
+    for (auto _ : state) {
+        for (int row = 0; row < rowCount; ++row) {
+            for (int bits = 0; bits < inputCount; ++bits) {
+                provers::ProofText text;
+                provers::proveRow(static_cast<std::int16_t>(row), valuesOf(bits), text);
+                benchmark::DoNotOptimize(text.text().data());
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * rowCount * inputCount);
+}
+BENCHMARK(BM_AllProofs);
+
+// A shown window, settled, for the round trips below.
+struct ShownWindow {
+    Inf_Tarvisko window;
+    ShownWindow() {
+        window.show();
+        QApplication::processEvents();
+    }
+    // Paints what the last change left to paint, as the event loop would.
+    void paint() { QApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+};
+
+// The law list's selection moves to the next row: List1_Click, ShowLaw and
+// the result box's new text.
+void BM_ShowLaw_LawList(benchmark::State &state) {
+    ShownWindow shown;
+    int row = 0;
+    for (auto _ : state) {
+        row = (row + 1) % rowCount;
+        shown.window.List1[0]->setCurrentRow(row);
+        benchmark::DoNotOptimize(shown.window.resultText().data());
+    }
+}
+BENCHMARK(BM_ShowLaw_LawList);
+
+// The same, and the window painted as the next turn of the event loop does.
+void BM_ShowLaw_LawList_Painted(benchmark::State &state) {
+    ShownWindow shown;
+    int row = 0;
+    for (auto _ : state) {
+        row = (row + 1) % rowCount;
+        shown.window.List1[0]->setCurrentRow(row);
+        shown.paint();
+    }
+}
+BENCHMARK(BM_ShowLaw_LawList_Painted);
+
+// The value of A flips under law 7: Bul_Prom_Click and ShowLaw.
+void BM_ShowLaw_ValueSelector(benchmark::State &state) {
+    ShownWindow shown;
+    shown.window.List1[0]->setCurrentRow(6);
+    int value = 0;
+    for (auto _ : state) {
+        value = 1 - value;
+        shown.window.Bul_Prom[0]->setCurrentRow(value);
+        benchmark::DoNotOptimize(shown.window.resultText().data());
+    }
+}
+BENCHMARK(BM_ShowLaw_ValueSelector);
+
+// The window built with all its controls and Form_Load run, not shown.
+void BM_BuildWindow(benchmark::State &state) {
+    for (auto _ : state) {
+        Inf_Tarvisko window;
+        benchmark::DoNotOptimize(window.resultText().data());
+    }
+}
+BENCHMARK(BM_BuildWindow)->Unit(benchmark::kMicrosecond);
+
+// Built, shown and painted once, as at start-up (fonts and glyphs already
+// cached after the first iteration).
+void BM_BuildAndPaintWindow(benchmark::State &state) {
+    for (auto _ : state) {
+        Inf_Tarvisko window;
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.resultText().data());
+    }
+}
+BENCHMARK(BM_BuildAndPaintWindow)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    benchmark::Initialize(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
