@@ -7,8 +7,12 @@
 #include "text_to_number.h"
 #include "twips.h"
 
+#include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 namespace {
 
@@ -40,6 +44,18 @@ QLabel *makeLabel(QWidget *parent, const char *text, const QRect &rect, const QC
     return label;
 }
 
+// Shift+F10 opens the context menu (copy, select all) as the menu key does,
+// for keyboards that have no menu key.
+void opensMenuOnShiftF10(QPlainTextEdit *box) {
+    auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), box);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, box, [box] {
+        const QPoint at = box->cursorRect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, box->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(box, &event);
+    });
+}
+
 QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
     auto *box = place(new QPlainTextEdit(parent), rect, QPalette::Base, textBoxColour);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -49,6 +65,7 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);
     box->setToolTip(QString::fromUtf8(texts::textBoxToolTip));
+    opensMenuOnShiftF10(box);
     return box;
 }
 
@@ -73,6 +90,14 @@ void describe(QWidget *control, const char *name) {
     control->setAccessibleDescription(control->toolTip());
 }
 
+// A plain top-level widget reads as a "filler" pane; a screen reader
+// announces a window (its caption, when it becomes active) only for this role.
+QAccessibleInterface *windowInterface(const QString &className, QObject *object) {
+    if (className == QLatin1String("Inf_Tarvisko") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 // Every size, 32 first, so that a high-density screen gets a drawn picture.
 QIcon programIcon() {
     QIcon icon;
@@ -84,6 +109,8 @@ QIcon programIcon() {
 } // namespace
 
 Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
+    static const bool windowRoleKnown = (QAccessible::installFactory(windowInterface), true);
+    Q_UNUSED(windowRoleKnown);
     setObjectName(QStringLiteral("Inf_Tarvisko"));
     setWindowTitle(QString::fromUtf8(texts::caption));
     setWindowIcon(programIcon());

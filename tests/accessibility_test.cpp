@@ -12,6 +12,7 @@
 #include <QAccessibleTextInterface>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -63,6 +64,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     void cleanup() { window.reset(); }
+
+    void the_window_is_a_window_named_by_its_caption() {
+        QAccessibleInterface *form = interfaceOf(window.get());
+        QCOMPARE(form->role(), QAccessible::Window);
+        QCOMPARE(form->text(QAccessible::Name), window->windowTitle());
+        QVERIFY(form->state().active);
+    }
 
     void every_focusable_control_is_named_described_and_of_its_role_data() {
         QTest::addColumn<QString>("control");
@@ -231,6 +239,28 @@ private slots:
         // Up again on C puts its 0 back.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QCOMPARE(resultOf(*window), headerOf(threeVariableRow) + proofOf(threeVariableRow, {1, 0, 0}));
+    }
+
+    // The menu key is turned into a context menu by the platform; Shift+F10
+    // is the program's own.
+    void shift_f10_opens_the_text_boxes_context_menu_data() {
+        QTest::addColumn<int>("box");
+        QTest::newRow("description") << 0;
+        QTest::newRow("result box") << 1;
+    }
+    void shift_f10_opens_the_text_boxes_context_menu() {
+        QFETCH(int, box);
+        QPlainTextEdit *text = window->Text1[std::size_t(box)];
+        text->setFocus(Qt::TabFocusReason);
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(text, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        const auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu->findChild<QAction *>(QStringLiteral("edit-copy")));
+        // Escape gives the focus back to the box.
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(QApplication::focusWidget(), text);
     }
 };
 
