@@ -22,6 +22,9 @@ if [ "$mode" = test ]; then
   # The packaging tests validate the desktop entry and metainfo and build the
   # .deb (cpack needs `file`, dpkg-shlibdeps comes with dpkg-dev).
   packages+=(desktop-file-utils appstream dpkg-dev file)
+  # The window tests run again in Bulgarian, Turkish and Arabic locales,
+  # compiled from the sources in `locales`.
+  packages+=(locales)
 fi
 
 as_root() {

@@ -1,0 +1,196 @@
+#include "window_driver.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+
+namespace testing {
+
+namespace {
+
+QPoint within(const QRect &rect, int acrossPercent, int downPercent) {
+    return {rect.left() + acrossPercent * (rect.width() - 1) / 99,
+            rect.top() + downPercent * (rect.height() - 1) / 99};
+}
+
+QString keyText(Qt::Key key) {
+    if (key == Qt::Key_Space)
+        return QStringLiteral(" ");
+    if (key == Qt::Key_Tab)
+        return QStringLiteral("\t");
+    return {};
+}
+
+} // namespace
+
+SelectionKeepingList *WindowDriver::listOf(Control control) const {
+    if (control == Control::LawList)
+        return window_.List1[0];
+    return window_.Bul_Prom[std::size_t(selectorIndex(control))];
+}
+
+QWidget *WindowDriver::widgetOf(Control control) const {
+    switch (control) {
+    case Control::Description:
+        return window_.Text1[0];
+    case Control::ResultBox:
+        return window_.Text1[1];
+    case Control::Nothing:
+        return nullptr;
+    default:
+        return listOf(control);
+    }
+}
+
+QScrollBar *WindowDriver::scrollBarOf(Control control) const {
+    if (control == Control::LawList)
+        return window_.List1[0]->verticalScrollBar();
+    return static_cast<QPlainTextEdit *>(widgetOf(control))->verticalScrollBar();
+}
+
+ListPages WindowDriver::pages() const {
+    auto page = [](const SelectionKeepingList *list) {
+        const int rowHeight = list->visualItemRect(list->item(0)).height();
+        return std::max(1, list->viewport()->height() / rowHeight - 1);
+    };
+    return {page(window_.List1[0]), page(window_.Bul_Prom[0])};
+}
+
+QRect WindowDriver::rowRect(Control list, int row) const {
+    // The selectors share one shape; a hidden one is laid out like A's.
+    const SelectionKeepingList *shown = listOf(list);
+    if (shown->isHidden())
+        shown = window_.Bul_Prom[0];
+    const QRect inViewport = shown->visualItemRect(shown->item(row));
+    const QPoint viewportAt = shown->viewport()->mapTo(&window_, QPoint(0, 0)) - shown->geometry().topLeft();
+    return inViewport.translated(viewportAt + listOf(list)->geometry().topLeft());
+}
+
+void WindowDriver::clickScrollBar(QScrollBar *bar, int along) {
+    const QPoint at(bar->width() / 2, along * (bar->height() - 1) / 99);
+    QTest::mouseClick(window_.windowHandle(), Qt::LeftButton, Qt::NoModifier, bar->mapTo(&window_, at));
+}
+
+bool WindowDriver::reveal(Control list, int first, int last) {
+    if (list != Control::LawList)
+        return true; // both values always show
+    SelectionKeepingList *laws = window_.List1[0];
+    const QRect view = laws->viewport()->rect();
+    for (int clicks = 0; clicks < 2 * laws->count(); ++clicks) {
+        const QRect top = laws->visualItemRect(laws->item(first));
+        const QRect bottom = laws->visualItemRect(laws->item(last));
+        if (top.top() < view.top())
+            clickScrollBar(laws->verticalScrollBar(), 0); // the arrow up
+        else if (bottom.bottom() > view.bottom())
+            clickScrollBar(laws->verticalScrollBar(), 99); // the arrow down
+        else
+            return true;
+    }
+    problem_ = QStringLiteral("rows %1 to %2 of the law list never showed in full").arg(first).arg(last);
+    return false;
+}
+
+QPoint WindowDriver::rowPoint(Control list, int row, int across, int down) {
+    reveal(list, row, row);
+    return within(rowRect(list, row), across, down);
+}
+
+QPoint WindowDriver::belowRowsPoint(Control list) {
+    const int last = ReferenceModel::rowCount(list) - 1;
+    reveal(list, last, last);
+    const QRect lastRow = rowRect(list, last);
+    const SelectionKeepingList *shown = listOf(list)->isHidden() ? window_.Bul_Prom[0] : listOf(list);
+    const int viewportBottom =
+        shown->viewport()->mapTo(&window_, QPoint(0, shown->viewport()->height() - 1)).y() -
+        shown->geometry().top() + listOf(list)->geometry().top();
+    if (lastRow.bottom() >= viewportBottom) {
+        problem_ = QStringLiteral("%1 has no empty space below its rows").arg(nameOf(list));
+        return {};
+    }
+    return {lastRow.center().x(), (lastRow.bottom() + 1 + viewportBottom) / 2};
+}
+
+QString WindowDriver::perform(const UserAction &action) {
+    using Kind = UserAction::Kind;
+    problem_.clear();
+    QWindow *platformWindow = window_.windowHandle();
+    switch (action.kind) {
+    case Kind::ClickRow:
+        QTest::mouseClick(platformWindow, Qt::LeftButton, action.modifiers,
+                          rowPoint(action.target, action.row, action.across, action.down));
+        break;
+    case Kind::DoubleClickRow:
+        QTest::mouseDClick(platformWindow, Qt::LeftButton, action.modifiers,
+                           rowPoint(action.target, action.row, action.across, action.down));
+        break;
+    case Kind::DragRows: {
+        // Every move enters a new row, so the list never scrolls on its own
+        // while the button is held.
+        reveal(action.target, std::min(action.row, action.toRow), std::max(action.row, action.toRow));
+        auto at = [&](int row) { return within(rowRect(action.target, row), action.across, action.down); };
+        QTest::mousePress(platformWindow, Qt::LeftButton, action.modifiers, at(action.row));
+        const int step = action.toRow > action.row ? 1 : -1;
+        for (int row = action.row + step; row != action.toRow + step; row += step)
+            QTest::mouseMove(platformWindow, at(row));
+        QTest::mouseRelease(platformWindow, Qt::LeftButton, action.modifiers, at(action.toRow));
+        break;
+    }
+    case Kind::ClickBelowRows: {
+        const QPoint below = belowRowsPoint(action.target);
+        if (problem_.isEmpty())
+            QTest::mouseClick(platformWindow, Qt::LeftButton, action.modifiers, below);
+        break;
+    }
+    case Kind::ClickScrollBar:
+        clickScrollBar(scrollBarOf(action.target), action.along);
+        break;
+    case Kind::ClickPoint:
+        QTest::mouseClick(platformWindow, Qt::LeftButton, action.modifiers, action.point);
+        break;
+    case Kind::Key:
+        if (action.repeats == 0) {
+            QTest::keyClick(platformWindow, action.key, action.modifiers);
+        } else {
+            QTest::keyPress(platformWindow, action.key, action.modifiers);
+            for (int repeat = 0; repeat < action.repeats; ++repeat)
+                QTest::simulateEvent(platformWindow, true, action.key, action.modifiers, keyText(action.key),
+                                     true);
+            QTest::keyRelease(platformWindow, action.key, action.modifiers);
+        }
+        break;
+    }
+    return problem_;
+}
+
+WindowState WindowDriver::observe() const {
+    WindowState state;
+    state.law = window_.List1[0]->selectedRow();
+    state.lawCurrent = window_.List1[0]->currentRow();
+    for (std::size_t i = 0; i < 3; ++i) {
+        state.value[i] = window_.Bul_Prom[i]->selectedRow();
+        state.valueCurrent[i] = window_.Bul_Prom[i]->currentRow();
+        state.labelShown[i] = window_.Label1[i]->isVisible();
+        state.selectorShown[i] = window_.Bul_Prom[i]->isVisible();
+    }
+    for (std::size_t i = 1; i < window_.List1.size(); ++i)
+        state.catalogueListsHidden = state.catalogueListsHidden && !window_.List1[i]->isVisible();
+
+    const QWidget *focused = QApplication::focusWidget();
+    state.focus = focused ? focused->objectName() : QStringLiteral("no control");
+    for (Control control : {Control::Description, Control::LawList, Control::SelectorA, Control::SelectorB,
+                            Control::SelectorC, Control::ResultBox})
+        if (focused == widgetOf(control))
+            state.focus = nameOf(control);
+
+    state.result = QByteArray::fromStdString(window_.resultText());
+    state.shownResult = window_.Text1[1]->toPlainText();
+    state.description = window_.Text1[0]->toPlainText();
+    const provers::FormValues &form = window_.formValues();
+    state.formValues = {form.A, form.B, form.C};
+    state.formComplements = {form.NotA, form.NotB};
+    return state;
+}
+
+} // namespace testing
