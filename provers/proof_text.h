@@ -16,6 +16,9 @@ concept Piece = Operand<T> || std::convertible_to<const T &, std::string_view>;
 
 class ProofText {
 public:
+    // Room for the longest proof with its header, so appending never moves it.
+    ProofText() { text_.reserve(512); }
+
     template <Piece... Pieces> void append(const Pieces &...pieces) { (appendPiece(pieces), ...); }
 
     const std::string &text() const { return text_; }

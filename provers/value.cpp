@@ -1,6 +1,7 @@
 #include "value.h"
 
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -22,10 +23,18 @@ std::int32_t toInt32(Number n) {
 }
 
 std::string textForm(Number n) {
-    if (n.value() == 0.0)
+    const double value = n.value();
+    if (value == 0.0)
         return "0"; // also for -0.0, which has no sign of its own to show
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.15g", n.value());
+    // Whole numbers of up to 15 digits (every value a proof prints) read the
+    // same in "%.15g" as in plain integer form, which costs a tenth as much.
+    constexpr double fifteenDigits = 1e15;
+    if (std::trunc(value) == value && std::fabs(value) < fifteenDigits) {
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value)).ptr;
+        return std::string(buffer, end);
+    }
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
     return buffer;
 }
 

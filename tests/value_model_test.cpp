@@ -81,6 +81,14 @@ private slots:
         QTest::newRow("-1") << text(Number{-1}) << QByteArray("-1");
         QTest::newRow("2") << text(Number{2}) << QByteArray("2");
         QTest::newRow("-0") << text(Number{-0.0}) << QByteArray("0");
+        // Fifteen significant digits, as the rule for every number has it.
+        QTest::newRow("largest 15-digit whole")
+            << text(Number{999999999999999}) << QByteArray("999999999999999");
+        QTest::newRow("-15 digits") << text(Number{-999999999999999}) << QByteArray("-999999999999999");
+        QTest::newRow("16 digits") << text(Number{1e15}) << QByteArray("1e+15");
+        QTest::newRow("rounded to 15 digits")
+            << text(Number{1234567890123456}) << QByteArray("1.23456789012346e+15");
+        QTest::newRow("a half") << text(Number{-2.5}) << QByteArray("-2.5");
         QTest::newRow("True") << text(True) << QByteArray("True");
         QTest::newRow("False") << text(False) << QByteArray("False");
     }
