@@ -26,7 +26,7 @@ pairs=${PAIRS:-20}
 clicks=${CLICKS:-500}
 hold_ms=${HOLD_MS:-1000}
 
-packages=(cmake g++ make qt6-base-dev fonts-liberation libbenchmark-dev libx11-dev libxtst-dev xvfb xauth)
+packages=(cmake g++ make qt6-base-dev fonts-liberation libbenchmark-dev libx11-dev libxtst-dev libxdamage-dev xvfb xauth)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

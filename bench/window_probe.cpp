@@ -14,14 +14,19 @@
 //     one latency in milliseconds per line, then the median, 99th
 //     percentile and maximum.
 //
-// "First content" is the first time the window's area holds a drawn
-// picture: more than half of it no longer black (the root of a server
-// started with -br) and not a single colour. Run under a server of its own
+// The server reports every drawing into the program's windows (the DAMAGE
+// extension), so the probe looks at pixels only when something was drawn and
+// keeps out of the way of the program and the server in between. "First
+// content" is the first drawing after which the window holds a picture: more
+// than half of it no longer black (the root of a server started with -br)
+// and not a single colour. A click's latency ends with the first drawing
+// into the watched area that changed it. Run under a server of its own
 // without a window manager (xvfb-run -s "... -br").
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -45,8 +50,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double millisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
 [[noreturn]] void fail(const char *what) {
@@ -114,10 +119,14 @@ Options parse(int argc, char *argv[]) {
     return options;
 }
 
-// The launched program and its first mapped top-level window.
+// The launched program and its first mapped top-level window, with the
+// server's reports of what is drawn into it.
 class Launch {
 public:
     Launch(Display *display, const std::vector<char *> &program) : display_(display) {
+        int error = 0;
+        if (!XDamageQueryExtension(display_, &damageEvent_, &error))
+            fail("the X server lacks the DAMAGE extension");
         const Window root = DefaultRootWindow(display_);
         XSelectInput(display_, root, SubstructureNotifyMask);
         XSync(display_, False);
@@ -137,6 +146,37 @@ public:
     Clock::time_point started() const { return start_; }
     Window window() const { return window_; }
 
+    // Waits until something is drawn into the window that touches area;
+    // when it was reported, or nothing by the deadline.
+    std::optional<Clock::time_point> awaitDrawing(const Area &area, Clock::time_point deadline) {
+        while (Clock::now() < deadline) {
+            while (XPending(display_) > 0) {
+                XEvent event;
+                XNextEvent(display_, &event);
+                if (event.type != damageEvent_ + XDamageNotify)
+                    continue;
+                const auto &damage = reinterpret_cast<const XDamageNotifyEvent &>(event);
+                const XRectangle &r = damage.area;
+                if (damage.drawable == window_ && r.x < area.x + area.width && area.x < r.x + r.width &&
+                    r.y < area.y + area.height && area.y < r.y + r.height)
+                    return Clock::now();
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+            poll(&connection, 1, int(std::max<std::int64_t>(1, left.count())));
+        }
+        return std::nullopt;
+    }
+
+    // Forgets the drawings reported so far.
+    void forgetDrawings() {
+        XSync(display_, False);
+        while (XPending(display_) > 0) {
+            XEvent event;
+            XNextEvent(display_, &event);
+        }
+    }
+
     // Ends the program; its peak resident memory in KiB.
     long end() {
         kill(pid_, SIGTERM);
@@ -148,12 +188,16 @@ public:
     }
 
 private:
+    // Every new top-level window is watched from its creation on, so that no
+    // drawing into the one that is shown goes unreported.
     Window awaitMap(Window root) {
         const auto deadline = Clock::now() + std::chrono::seconds(20);
         while (Clock::now() < deadline) {
             while (XPending(display_) > 0) {
                 XEvent event;
                 XNextEvent(display_, &event);
+                if (event.type == CreateNotify && event.xcreatewindow.parent == root)
+                    XDamageCreate(display_, event.xcreatewindow.window, XDamageReportRawRectangles);
                 if (event.type == MapNotify && event.xmap.event == root && !event.xmap.override_redirect)
                     return event.xmap.window;
             }
@@ -167,6 +211,7 @@ private:
     }
 
     Display *display_;
+    int damageEvent_ = 0;
     Clock::time_point start_;
     pid_t pid_ = -1;
     Window window_ = 0;
@@ -216,19 +261,18 @@ bool isDrawn(const Picture &picture) {
     return black * 2 < std::ptrdiff_t(picture.pixels.size()) && !oneColour;
 }
 
-// Milliseconds from launch until the first content. Polls every half
-// millisecond and reads one pixel in sixteen, so as to leave the processor to
-// the program and the server.
-double awaitFirstContent(Display *display, const Launch &launch) {
+// Milliseconds from launch until the first content. Pixels are read (one in
+// sixteen) after each drawing, and every 10 ms in case a drawing came before
+// the watch did.
+double awaitFirstContent(Display *display, Launch &launch) {
     const auto deadline = Clock::now() + std::chrono::seconds(20);
     while (Clock::now() < deadline) {
         const Area area = wholeWindow(display, launch.window());
-        if (area.width > 0) {
-            const std::optional<Picture> picture = grab(display, launch.window(), area, 4);
-            if (picture && isDrawn(*picture))
-                return millisecondsSince(launch.started());
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
+        const auto drawn = launch.awaitDrawing(area, Clock::now() + std::chrono::milliseconds(10));
+        const auto seen = drawn.value_or(Clock::now());
+        const std::optional<Picture> picture = grab(display, launch.window(), area, 4);
+        if (picture && isDrawn(*picture))
+            return millisecondsBetween(launch.started(), seen);
     }
     fail("the window showed nothing within 20 s");
 }
@@ -269,17 +313,18 @@ void runClicks(Display *display, const Options &options) {
         if (!before)
             fail("cannot read the watched area");
 
+        launch.forgetDrawings();
         const auto pressed = Clock::now();
         XTestFakeButtonEvent(display, 1, True, CurrentTime);
         XFlush(display);
         double latency = -1;
-        while (millisecondsSince(pressed) < 2000) {
+        const auto deadline = pressed + std::chrono::seconds(2);
+        while (const auto drawn = launch.awaitDrawing(*options.watch, deadline)) {
             const std::optional<Picture> now = grab(display, launch.window(), *options.watch);
             if (now && !(*now == *before)) {
-                latency = millisecondsSince(pressed);
+                latency = millisecondsBetween(pressed, *drawn);
                 break;
             }
-            std::this_thread::sleep_for(std::chrono::microseconds(50));
         }
         XTestFakeButtonEvent(display, 1, False, CurrentTime);
         XSync(display, False);
