@@ -212,24 +212,28 @@ void Inf_Tarvisko::connectHandlers() {
 }
 
 void Inf_Tarvisko::Form_Load() {
+    // Every handler runs as it always does, but the result box is written
+    // once, with the last text: the rewrites before it were never seen.
+    resultBoxDeferred_ = true;
     const auto last = static_cast<std::int16_t>(List1[1]->count() - 1);
     for (SelectionKeepingList *selector : Bul_Prom)
         selector->setCurrentRow(0);
     for (std::int16_t i = 0; i <= last; ++i)
         List1[0]->addItem(fromUtf8(catalogue::visibleEntry(catalogue::lawCatalogue[std::size_t(i)])));
     List1[0]->setCurrentRow(0);
+    resultBoxDeferred_ = false;
+    Text1[1]->setPlainText(fromUtf8(resultText_));
 }
 
 void Inf_Tarvisko::List1_Click(int /*index*/) {
     const int row = List1[0]->selectedRow();
     const int n = static_cast<int>(catalogue::textToNumber(List1[1]->itemText(row).toStdString()));
+    // Only what changes is hidden or shown: hiding and showing again a
+    // control that stays would repaint it and the window behind it.
     for (std::size_t i = 0; i < 3; ++i) {
-        Label1[i]->hide();
-        Bul_Prom[i]->hide();
-    }
-    for (int i = 0; i < n && i < 3; ++i) {
-        Label1[std::size_t(i)]->show();
-        Bul_Prom[std::size_t(i)]->show();
+        const bool used = int(i) < n;
+        Label1[i]->setHidden(!used);
+        Bul_Prom[i]->setHidden(!used);
     }
     ReadValues();
     ShowLaw(static_cast<std::int16_t>(row));
@@ -258,5 +262,6 @@ void Inf_Tarvisko::ShowLaw(std::int16_t row) {
     provers::proveRow(row, values_, text);
 
     resultText_ = text.text();
-    Text1[1]->setPlainText(fromUtf8(resultText_));
+    if (!resultBoxDeferred_)
+        Text1[1]->setPlainText(fromUtf8(resultText_));
 }

@@ -51,4 +51,5 @@ private:
 
     provers::FormValues values_;
     std::string resultText_;
+    bool resultBoxDeferred_ = false; // while Form_Load runs
 };
