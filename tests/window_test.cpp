@@ -52,6 +52,9 @@ private slots:
             QCOMPARE(selector->selectedRow(), 0);
         QCOMPARE(resultOf(*window), headerOf(0) + " (0 ^ 0) v (0 ^ !0) = 0 v 0 = False\r\n");
         QVERIFY(resultOf(*window).startsWith("1: Закон за слепване:  \r\n(A ^ B) v (A ^ !B) = A\r\n"));
+        // The box itself shows that proof, not a text of the start-up's earlier steps.
+        QCOMPARE(window->Text1[1]->toPlainText(),
+                 QString::fromUtf8(resultOf(*window)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 
     void law_list_shows_name_blank_formula_of_every_row() {
