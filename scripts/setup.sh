@@ -23,8 +23,9 @@ if [ "$mode" = test ]; then
   # .deb (cpack needs `file`, dpkg-shlibdeps comes with dpkg-dev).
   packages+=(desktop-file-utils appstream dpkg-dev file)
   # The window tests run again in Bulgarian, Turkish and Arabic locales,
-  # compiled from the sources in `locales`.
-  packages+=(locales)
+  # compiled from the sources in `locales`; once more with DejaVu Serif as
+  # the only serif; and under valgrind's memcheck.
+  packages+=(locales fonts-dejavu-core valgrind)
 fi
 
 as_root() {
@@ -58,3 +59,10 @@ fi
 
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+
+# The whole suite once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (CMakePresets.json, in build-asan/).
+cd "$root"
+cmake --preset asan >/dev/null
+cmake --build --preset asan --parallel "$(nproc)"
+ctest --preset asan --parallel "$(nproc)"
