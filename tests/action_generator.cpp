@@ -67,6 +67,13 @@ UserAction ActionGenerator::next() {
         action.target = scrolled[std::size_t(below(3))];
         action.along = below(100);
         return action;
+    } else if (roll < 53) {
+        action.kind = Kind::TypeText;
+        // Letters that begin laws' names, letters that begin none, digits.
+        static const QString typed = QStringLiteral("тзфдxv01 2");
+        for (int count = 1 + below(3); count > 0; --count)
+            action.text += typed[below(int(typed.size()))];
+        return action;
     } else if (roll < 60) {
         action.kind = Kind::ClickPoint;
         action.modifiers = clickModifiers();
@@ -81,6 +88,11 @@ UserAction ActionGenerator::next() {
 
     action.target = anyList();
     action.modifiers = clickModifiers();
+    // Any button selects a row; the lists have no context menu.
+    if (action.kind == Kind::ClickRow || action.kind == Kind::ClickBelowRows) {
+        const int button = below(20);
+        action.button = button == 0 ? Qt::MiddleButton : button < 3 ? Qt::RightButton : Qt::LeftButton;
+    }
     const int rows = ReferenceModel::rowCount(action.target);
     action.row = below(rows);
     if (action.kind == Kind::DragRows) {

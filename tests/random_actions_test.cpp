@@ -41,6 +41,8 @@ struct Mismatch {
 std::unique_ptr<Inf_Tarvisko> freshWindow() {
     auto window = std::make_unique<Inf_Tarvisko>();
     window->show();
+    // What a window manager does for a new window; a bare X server does not.
+    window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
         return nullptr;
     return window;
@@ -69,6 +71,8 @@ std::optional<Mismatch> run(std::vector<UserAction> &actions, const Fault &fault
         if (!problem.isEmpty())
             return Mismatch{step, {QStringLiteral("could not perform the action: ") + problem}};
         model.apply(action);
+        if (action.kind == UserAction::Kind::TypeText)
+            model.acceptTypedJump(driver.observe());
         if (fault)
             fault(*window);
         differ = differences(model.expected(), driver.observe());
@@ -107,11 +111,12 @@ std::vector<UserAction> shrink(std::vector<UserAction> actions, const Fault &fau
 
 QString report(std::uint64_t seed, int session, const Mismatch &found,
                const std::vector<UserAction> &shortest, const Fault &fault) {
-    QString text =
-        QStringLiteral("The window and the model disagree after action %1 of session %2 (seed %3):\n")
-            .arg(found.step + 1)
-            .arg(session)
-            .arg(seed);
+    const QString when = found.step < 0 ? QStringLiteral("at start-up")
+                                        : QStringLiteral("after action %1").arg(found.step + 1);
+    QString text = QStringLiteral("The window and the model disagree %1 of session %2 (seed %3):\n")
+                       .arg(when)
+                       .arg(session)
+                       .arg(seed);
     for (const QString &line : found.differences)
         text += QStringLiteral("    ") + line + QLatin1Char('\n');
     text += QStringLiteral("Shortest action list found that reproduces it on a fresh window (%1 actions):\n")

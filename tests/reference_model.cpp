@@ -1,6 +1,7 @@
 #include "reference_model.h"
 
 #include "fixed_texts.h"
+#include "law_catalogue.h"
 #include "proof_helpers.h"
 #include "window_helpers.h"
 
@@ -118,7 +119,32 @@ void ReferenceModel::apply(const UserAction &action) {
         for (int press = 0; press <= action.repeats; ++press)
             key(action.key, action.modifiers);
         break;
+    case Kind::TypeText:
+        typed_ += action.text.toLower();
+        break;
     }
+    keepFocusShown();
+}
+
+QString ReferenceModel::rowText(Control list, int row) {
+    if (list == Control::LawList)
+        return QString::fromStdString(catalogue::visibleEntry(catalogue::lawCatalogue.at(std::size_t(row))));
+    return QString::number(row);
+}
+
+void ReferenceModel::acceptTypedJump(const WindowState &shown) {
+    if (!isList(focus_))
+        return;
+    const bool law = focus_ == Control::LawList;
+    const int selected = law ? shown.law : shown.value[std::size_t(selectorIndex(focus_))];
+    const int current = law ? shown.lawCurrent : shown.valueCurrent[std::size_t(selectorIndex(focus_))];
+    if (selected != current || selected < 0 || selected >= rowCount(focus_))
+        return;
+    if (!typed_.contains(rowText(focus_, selected).left(1).toLower()))
+        return; // not a row the letters could reach: the comparison will say so
+    ListState &state = stateOf(focus_);
+    state.selected = selected;
+    state.current = current;
     keepFocusShown();
 }
 

@@ -37,6 +37,13 @@ public:
     void apply(const UserAction &action);
     WindowState expected() const;
 
+    // Typed letters make the focused list jump to a row that begins with
+    // them. Whether they add to the letters typed before or start a new
+    // search depends on the typing speed, so after TypeText the model takes
+    // the list's new row from the window, but only a row that begins with
+    // a letter typed so far, selected and framed at once.
+    void acceptTypedJump(const WindowState &shown);
+
     bool isShown(Control control) const;
     static int rowCount(Control list);
     Control focus() const { return focus_; }
@@ -46,6 +53,7 @@ public:
     static QSize windowSize();
     // The list, shown or hidden, whose place covers the point, if any.
     static Control listAt(QPoint point);
+    static QString rowText(Control list, int row);
 
 private:
     struct ListState {
@@ -69,6 +77,7 @@ private:
     ListState law_;
     std::array<ListState, 3> values_{};
     Control focus_ = Control::Description; // the first control in tab order
+    QString typed_;                        // every letter typed, in lower case
 };
 
 } // namespace testing

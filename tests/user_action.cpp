@@ -44,13 +44,21 @@ QString withModifiers(Qt::KeyboardModifiers modifiers, const QString &what) {
     return prefix + what;
 }
 
+QString buttonName(Qt::MouseButton button) {
+    if (button == Qt::RightButton)
+        return QStringLiteral("right-");
+    if (button == Qt::MiddleButton)
+        return QStringLiteral("middle-");
+    return {};
+}
+
 } // namespace
 
 QString describe(const UserAction &action) {
     const QString where = QStringLiteral(" at (%1%, %2%)").arg(action.across).arg(action.down);
     switch (action.kind) {
     case UserAction::Kind::ClickRow:
-        return withModifiers(action.modifiers, QStringLiteral("click")) +
+        return withModifiers(action.modifiers, buttonName(action.button) + QStringLiteral("click")) +
                QStringLiteral(" row %1 of %2").arg(action.row).arg(nameOf(action.target)) + where;
     case UserAction::Kind::DoubleClickRow:
         return withModifiers(action.modifiers, QStringLiteral("double-click")) +
@@ -63,7 +71,7 @@ QString describe(const UserAction &action) {
                    .arg(action.toRow) +
                where;
     case UserAction::Kind::ClickBelowRows:
-        return withModifiers(action.modifiers, QStringLiteral("click")) +
+        return withModifiers(action.modifiers, buttonName(action.button) + QStringLiteral("click")) +
                QStringLiteral(" the empty space below the rows of %1").arg(nameOf(action.target));
     case UserAction::Kind::ClickScrollBar:
         return QStringLiteral("click the scroll bar of %1 %2% down its length")
@@ -80,6 +88,8 @@ QString describe(const UserAction &action) {
             text += QStringLiteral(" and hold it for %1 repeats").arg(action.repeats);
         return text;
     }
+    case UserAction::Kind::TypeText:
+        return QStringLiteral("type \"%1\"").arg(action.text);
     }
     return QStringLiteral("?");
 }

@@ -19,13 +19,14 @@ int selectorIndex(Control control); // 0, 1, 2 for the selectors of A, B, C
 
 struct UserAction {
     enum class Kind {
-        ClickRow,       // on `row` of `target` (a list, hidden or not)
+        ClickRow,       // with `button` on `row` of `target` (a list, hidden or not)
         DoubleClickRow, // the same, twice in quick succession
         DragRows,       // press on `row`, move over each row up to `toRow`, release there
         ClickBelowRows, // on the empty space under a list's last row
         ClickScrollBar, // on the vertical scroll bar of `target`, `along` percent down its length
         ClickPoint,     // anywhere in the window outside the lists: title, labels, text boxes, bare window
         Key,            // a key to whatever has focus, held for `repeats` auto-repeats
+        TypeText,       // letters or digits to whatever has focus: a list jumps to a row they begin
     };
 
     Kind kind = Kind::Key;
@@ -36,7 +37,9 @@ struct UserAction {
     int down = 50;   // ...and of its height
     int along = 50;
     QPoint point; // ClickPoint, in the window's logical pixels
+    Qt::MouseButton button = Qt::LeftButton;
     Qt::Key key = Qt::Key_unknown;
+    QString text;
     Qt::KeyboardModifiers modifiers;
     int repeats = 0;
 };

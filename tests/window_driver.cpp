@@ -118,7 +118,7 @@ QString WindowDriver::perform(const UserAction &action) {
     QWindow *platformWindow = window_.windowHandle();
     switch (action.kind) {
     case Kind::ClickRow:
-        QTest::mouseClick(platformWindow, Qt::LeftButton, action.modifiers,
+        QTest::mouseClick(platformWindow, action.button, action.modifiers,
                           rowPoint(action.target, action.row, action.across, action.down));
         break;
     case Kind::DoubleClickRow:
@@ -140,7 +140,7 @@ QString WindowDriver::perform(const UserAction &action) {
     case Kind::ClickBelowRows: {
         const QPoint below = belowRowsPoint(action.target);
         if (problem_.isEmpty())
-            QTest::mouseClick(platformWindow, Qt::LeftButton, action.modifiers, below);
+            QTest::mouseClick(platformWindow, action.button, action.modifiers, below);
         break;
     }
     case Kind::ClickScrollBar:
@@ -158,6 +158,14 @@ QString WindowDriver::perform(const UserAction &action) {
                 QTest::simulateEvent(platformWindow, true, action.key, action.modifiers, keyText(action.key),
                                      true);
             QTest::keyRelease(platformWindow, action.key, action.modifiers);
+        }
+        break;
+    case Kind::TypeText:
+        for (const QChar typed : action.text) {
+            // The key code of a letter is its capital's code point.
+            const int code = typed.toUpper().unicode();
+            QTest::simulateEvent(platformWindow, true, code, Qt::NoModifier, QString(typed), false);
+            QTest::simulateEvent(platformWindow, false, code, Qt::NoModifier, QString(typed), false);
         }
         break;
     }
