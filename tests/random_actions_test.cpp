@@ -159,16 +159,28 @@ Outcome runSessions(std::uint64_t firstSeed, int actions, const Fault &fault) {
     return outcome;
 }
 
+int requestedActions() {
+    return qEnvironmentVariableIsSet("BOOLEAN_LAWS_RANDOM_ACTIONS")
+               ? qEnvironmentVariableIntValue("BOOLEAN_LAWS_RANDOM_ACTIONS")
+               : defaultActions;
+}
+
 } // namespace
 
 class RandomActionsTest : public QObject {
     Q_OBJECT
 
+public:
+    // QtTest stops a test function after five minutes; a long soak takes
+    // longer (a few milliseconds an action, fifty under valgrind).
+    static void initMain() {
+        if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+            qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(300000 + 100 * qint64(requestedActions())));
+    }
+
 private slots:
     void window_agrees_with_the_model_after_every_action() {
-        const int actions = qEnvironmentVariableIsSet("BOOLEAN_LAWS_RANDOM_ACTIONS")
-                                ? qEnvironmentVariableIntValue("BOOLEAN_LAWS_RANDOM_ACTIONS")
-                                : defaultActions;
+        const int actions = requestedActions();
         const QByteArray seedText = qgetenv("BOOLEAN_LAWS_RANDOM_SEED");
         const std::uint64_t seed = seedText.isEmpty() ? defaultSeed : seedText.toULongLong();
         QVERIFY2(actions > 0, "BOOLEAN_LAWS_RANDOM_ACTIONS must be a positive number");
