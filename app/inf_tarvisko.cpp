@@ -3,6 +3,7 @@
 #include "accessible_texts.h"
 #include "dispatch.h"
 #include "fixed_texts.h"
+#include "item_size_cache.h"
 #include "law_catalogue.h"
 #include "text_to_number.h"
 #include "twips.h"
@@ -140,6 +141,7 @@ void Inf_Tarvisko::buildControls() {
     Text1[0]->setPlainText(fromUtf8(description));
 
     List1[0] = makeList(this, twipsRect(120, 2640, 8175, 1200), listColour);
+    List1[0]->setItemDelegate(new ItemSizeCache(List1[0]));
     List1[0]->setToolTip(QString::fromUtf8(texts::lawListToolTip));
 
     const std::array<int, 3> variableLefts{120, 840, 1560};
