@@ -7,6 +7,7 @@
 #include "law_catalogue.h"
 #include "text_to_number.h"
 #include "twips.h"
+#include "zoom_blocker.h"
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
@@ -67,6 +68,7 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
     box->setTabChangesFocus(true);
     box->setToolTip(QString::fromUtf8(texts::textBoxToolTip));
     opensMenuOnShiftF10(box);
+    ZoomBlocker::install(box);
     return box;
 }
 

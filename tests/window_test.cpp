@@ -9,7 +9,9 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace testing;
 
@@ -217,6 +219,36 @@ private slots:
         QCOMPARE(resultOf(*window), before);
         QCOMPARE(window->Text1[1]->toPlainText(),
                  QString::fromUtf8(before).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+
+    void text_boxes_keep_their_font_size_data() {
+        QTest::addColumn<int>("box");
+        QTest::newRow("description") << 0;
+        QTest::newRow("result box") << 1;
+    }
+    void text_boxes_keep_their_font_size() {
+        QFETCH(int, box);
+        QPlainTextEdit *text = window->Text1[std::size_t(box)];
+        const QFont before = text->document()->defaultFont();
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Minus, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Minus, Qt::ControlModifier);
+        const QPoint middle = text->viewport()->rect().center();
+        QWheelEvent zoomWheel(middle, text->viewport()->mapToGlobal(middle), QPoint(), QPoint(0, 120),
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(text->viewport(), &zoomWheel);
+        QCOMPARE(text->document()->defaultFont(), before);
+        QCOMPARE(text->font().pointSize(), 12);
+
+        // A plain wheel still scrolls the description.
+        if (box == 0) {
+            text->verticalScrollBar()->setValue(0);
+            QWheelEvent scrollWheel(middle, text->viewport()->mapToGlobal(middle), QPoint(), QPoint(0, -120),
+                                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(text->viewport(), &scrollWheel);
+            QVERIFY(text->verticalScrollBar()->value() > 0);
+        }
     }
 
     void caption_and_client_area() {
