@@ -27,19 +27,7 @@ clicks=${CLICKS:-500}
 hold_ms=${HOLD_MS:-1000}
 
 packages=(cmake g++ make qt6-base-dev fonts-liberation libbenchmark-dev libx11-dev libxtst-dev libxdamage-dev xvfb xauth)
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_=()
-  [ "$(id -u)" -eq 0 ] || sudo_=(sudo)
-  echo "Installing: ${missing[*]}"
-  "${sudo_[@]}" apt-get update
-  "${sudo_[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-missing.sh" "${packages[@]}"
 
 cmake -S "$root" -B "$build" -DBOOLEAN_LAWS_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target boolean-laws proof_bench bare_window window_probe >/dev/null

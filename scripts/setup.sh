@@ -28,25 +28,7 @@ if [ "$mode" = test ]; then
   packages+=(locales fonts-dejavu-core valgrind)
 fi
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then
-    "$@"
-  else
-    sudo "$@"
-  fi
-}
-
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  as_root apt-get update
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-missing.sh" "${packages[@]}"
 
 testing=OFF
 [ "$mode" = test ] && testing=ON
