@@ -5,8 +5,10 @@
 #include "fixed_texts.h"
 #include "item_size_cache.h"
 #include "law_catalogue.h"
+#include "program_icon.h"
 #include "text_to_number.h"
 #include "twips.h"
+#include "window_font.h"
 #include "zoom_blocker.h"
 
 #include <QAccessibleWidget>
@@ -101,14 +103,6 @@ QAccessibleInterface *windowInterface(const QString &className, QObject *object)
     return nullptr;
 }
 
-// Every size, 32 first, so that a high-density screen gets a drawn picture.
-QIcon programIcon() {
-    QIcon icon;
-    for (int size : {32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/boolean-laws-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
 } // namespace
 
 Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
@@ -116,13 +110,11 @@ Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
     Q_UNUSED(windowRoleKnown);
     setObjectName(QStringLiteral("Inf_Tarvisko"));
     setWindowTitle(QString::fromUtf8(texts::caption));
-    setWindowIcon(programIcon());
+    setWindowIcon(program_icon::make());
     setFixedSize(twipsSize(8580, 6075));
     paint(this, QPalette::Window, windowColour);
 
-    QFont font(QStringLiteral("Times New Roman"), 12);
-    font.setStyleHint(QFont::Serif); // any serif with Cyrillic where Times is missing
-    setFont(font);
+    setFont(windowFont());
 
     buildControls();
     connectHandlers();

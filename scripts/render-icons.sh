@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Renders the PNG icons from app/icons/boolean-laws.svg (needs imagemagick).
+# Writes the installed PNG icons (app/icons/boolean-laws-SIZE.png) from the
+# drawing the window itself uses, so that the desktop and the window show
+# the same picture. Run after changing app/program_icon.cpp (or the SVG
+# beside it, which must keep the same shapes).
 set -euo pipefail
-cd "$(dirname "$0")/../app/icons"
-for size in 32 48 64 128 256; do
-  convert -background none -density $((96 * size / 32)) boolean-laws.svg -resize "${size}x${size}" \
-    "PNG32:boolean-laws-${size}.png"
-done
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD:-$root/build}
+cmake -S "$root" -B "$build" >/dev/null
+cmake --build "$build" --target render_icons >/dev/null
+"$build/tools/render_icons" "$root/app/icons"

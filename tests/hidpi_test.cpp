@@ -61,7 +61,8 @@ private slots:
         QFETCH(int, drawnSize);
         const QPixmap pixmap = window->windowIcon().pixmap(QSize(32, 32), ratio);
         QCOMPARE(pixmap.size(), QSize(drawnSize, drawnSize));
-        const QImage drawn(QStringLiteral(":/icons/boolean-laws-%1.png").arg(drawnSize));
+        // The icons installed for the desktop are this very picture.
+        const QImage drawn(QStringLiteral(ICONS_DIR "/boolean-laws-%1.png").arg(drawnSize));
         QVERIFY(!drawn.isNull());
         QCOMPARE(differingPixels(pixmap.toImage(), drawn), 0);
     }

@@ -1,0 +1,82 @@
+#include "program_icon.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+
+namespace program_icon {
+
+namespace {
+
+// The picture is laid out on a 32-unit square, as is its scalable twin
+// app/icons/boolean-laws.svg.
+constexpr qreal designSize = 32;
+
+class TruthTableEngine final : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override {
+        draw(*painter, rect);
+    }
+
+    // One picture for every mode and state: the window's icon is never shown
+    // disabled or selected.
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        draw(painter, QRectF(QPointF(0, 0), size));
+        painter.end();
+        return QPixmap::fromImage(std::move(image));
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : windowSystemSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new TruthTableEngine; }
+    QString key() const override { return QStringLiteral("TruthTableEngine"); }
+};
+
+} // namespace
+
+void draw(QPainter &painter, const QRectF &target) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / designSize, target.height() / designSize);
+    painter.setPen(Qt::NoPen);
+
+    painter.setBrush(QColor(0x80, 0x80, 0xFF)); // the window's colour
+    painter.drawRoundedRect(QRectF(0, 0, 32, 32), 5, 5);
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(3, 3, 26, 26), 2, 2);
+
+    // Headers A, B, C.
+    painter.fillRect(QRectF(5, 5, 6, 5), QColor(0xFF, 0x80, 0x80));
+    painter.fillRect(QRectF(13, 5, 6, 5), QColor(0x80, 0xFF, 0x80));
+    painter.fillRect(QRectF(21, 5, 6, 5), QColor(0xFF, 0x80, 0xFF));
+
+    // The ones.
+    const QColor one(0x20, 0x20, 0x60);
+    for (const QRectF &cell :
+         {QRectF(21, 13, 6, 3), QRectF(13, 18, 6, 3), QRectF(5, 23, 6, 3), QRectF(21, 23, 6, 3)})
+        painter.fillRect(cell, one);
+
+    // The zeros: outlines on the half units, so that at 32 pixels each
+    // stroke covers exactly one row or column of pixels.
+    painter.setPen(QPen(QColor(0xC0, 0xC0, 0xE0), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    for (const QRectF &cell : {QRectF(5.5, 13.5, 5, 2), QRectF(13.5, 13.5, 5, 2), QRectF(5.5, 18.5, 5, 2),
+                               QRectF(21.5, 18.5, 5, 2), QRectF(13.5, 23.5, 5, 2)})
+        painter.drawRect(cell);
+    painter.restore();
+}
+
+QIcon make() { return QIcon(new TruthTableEngine); }
+
+} // namespace program_icon

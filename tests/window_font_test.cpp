@@ -1,0 +1,89 @@
+// The window's font draws exactly as Times New Roman asked for by name:
+// glyph for glyph and pixel for pixel, regular and bold, in Latin and
+// Cyrillic. CTest runs it with the machine's fonts and again with only
+// DejaVu Serif and DejaVu Sans, where the stand-in is another font.
+
+#include "fixed_texts.h"
+#include "law_catalogue.h"
+#include "window_font.h"
+
+#include <QGlyphRun>
+#include <QImage>
+#include <QPainter>
+#include <QRawFont>
+#include <QTest>
+#include <QTextLayout>
+
+namespace {
+
+QFont timesByName() {
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+QFont withWeight(QFont font, bool bold) {
+    font.setBold(bold);
+    return font;
+}
+
+QImage drawn(const QString &text, const QFont &font) {
+    QImage image(2400, 40, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignVCenter, text);
+    return image;
+}
+
+QStringList families(const QString &text, const QFont &font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    QStringList names;
+    for (const QGlyphRun &run : layout.glyphRuns())
+        names << run.rawFont().familyName() + (run.rawFont().weight() >= QFont::Bold ? " bold" : "");
+    return names;
+}
+
+} // namespace
+
+class WindowFontTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void draws_as_times_asked_by_name_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("bold");
+        const QString texts[] = {
+            QString::fromUtf8(texts::title),
+            QString::fromUtf8(texts::descriptionLines[3]),
+            QString::fromUtf8(catalogue::visibleEntry(catalogue::lawCatalogue[12]).c_str()),
+            QStringLiteral("1: (A + B) * (A + !B) = A    1 + 0 = True"),
+        };
+        for (const QString &text : texts)
+            for (bool bold : {false, true})
+                QTest::addRow("%s, %s", qPrintable(text.left(24)), bold ? "bold" : "regular") << text << bold;
+    }
+    void draws_as_times_asked_by_name() {
+        QFETCH(QString, text);
+        QFETCH(bool, bold);
+        const QFont asked = withWeight(timesByName(), bold);
+        const QFont window = withWeight(windowFont(), bold);
+        QCOMPARE(families(text, window), families(text, asked));
+        QCOMPARE(drawn(text, window), drawn(text, asked));
+    }
+
+    void is_twelve_point_serif() {
+        const QFont font = windowFont();
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(font.styleHint(), QFont::Serif);
+        QVERIFY(!font.bold());
+    }
+};
+
+QTEST_MAIN(WindowFontTest)
+#include "window_font_test.moc"
