@@ -20,7 +20,7 @@ int main(int argc, char *argv[]) {
     display::guardPlatformStart(programName);
     QApplication application(argc, argv);
     display::endPlatformGuard();
-    qt_translation::installBulgarian(application);
+    qt_translation::installBulgarianWhenNeeded(application);
 
     Inf_Tarvisko window;
     window.show();

@@ -1,7 +1,8 @@
 #pragma once
 
-// Qt's own texts (the text boxes' context menu, the command line's help
-// headings) in Bulgarian, like the rest of the program.
+// Qt's own texts (the context menus of the text boxes and scroll bars, the
+// names of actions a screen reader speaks, the command line's help headings)
+// in Bulgarian, like the rest of the program.
 
 class QCoreApplication;
 
@@ -11,5 +12,10 @@ namespace qt_translation {
 // qt6-translations-l10n). False when it is not installed: Qt's texts then
 // stay English and nothing else changes.
 bool installBulgarian(QCoreApplication &application);
+
+// The window shows none of Qt's texts until a context menu opens or a screen
+// reader starts, so the catalogue (a quarter of a megabyte in memory) is
+// installed then, just before the first of them is looked up.
+void installBulgarianWhenNeeded(QCoreApplication &application);
 
 } // namespace qt_translation
