@@ -2,6 +2,7 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 
 namespace program_icon {
@@ -67,13 +68,16 @@ void draw(QPainter &painter, const QRectF &target) {
          {QRectF(21, 13, 6, 3), QRectF(13, 18, 6, 3), QRectF(5, 23, 6, 3), QRectF(21, 23, 6, 3)})
         painter.fillRect(cell, one);
 
-    // The zeros: outlines on the half units, so that at 32 pixels each
-    // stroke covers exactly one row or column of pixels.
-    painter.setPen(QPen(QColor(0xC0, 0xC0, 0xE0), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    for (const QRectF &cell : {QRectF(5.5, 13.5, 5, 2), QRectF(13.5, 13.5, 5, 2), QRectF(5.5, 18.5, 5, 2),
-                               QRectF(21.5, 18.5, 5, 2), QRectF(13.5, 23.5, 5, 2)})
-        painter.drawRect(cell);
+    // The zeros: outlines one unit wide, filled as rings rather than drawn
+    // with a pen, which would bring in the stroker and its trigonometry.
+    QPainterPath zeros;
+    zeros.setFillRule(Qt::OddEvenFill);
+    for (const QRectF &cell : {QRectF(5, 13, 6, 3), QRectF(13, 13, 6, 3), QRectF(5, 18, 6, 3),
+                               QRectF(21, 18, 6, 3), QRectF(13, 23, 6, 3)}) {
+        zeros.addRect(cell);
+        zeros.addRect(cell.adjusted(1, 1, -1, -1));
+    }
+    painter.fillPath(zeros, QColor(0xC0, 0xC0, 0xE0));
     painter.restore();
 }
 
