@@ -13,38 +13,6 @@ namespace {
 // app/icons/boolean-laws.svg.
 constexpr qreal designSize = 32;
 
-class TruthTableEngine final : public QIconEngine {
-public:
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override {
-        draw(*painter, rect);
-    }
-
-    // One picture for every mode and state: the window's icon is never shown
-    // disabled or selected.
-    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override {
-        QImage image(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        draw(painter, QRectF(QPointF(0, 0), size));
-        painter.end();
-        return QPixmap::fromImage(std::move(image));
-    }
-
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (int size : windowSystemSizes)
-            sizes.append(QSize(size, size));
-        return sizes;
-    }
-
-    QIconEngine *clone() const override { return new TruthTableEngine; }
-    QString key() const override { return QStringLiteral("TruthTableEngine"); }
-};
-
-} // namespace
-
 void draw(QPainter &painter, const QRectF &target) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -80,6 +48,38 @@ void draw(QPainter &painter, const QRectF &target) {
     painter.fillPath(zeros, QColor(0xC0, 0xC0, 0xE0));
     painter.restore();
 }
+
+class TruthTableEngine final : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override {
+        draw(*painter, rect);
+    }
+
+    // One picture for every mode and state: the window's icon is never shown
+    // disabled or selected.
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        draw(painter, QRectF(QPointF(0, 0), size));
+        painter.end();
+        return QPixmap::fromImage(std::move(image));
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : windowSystemSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new TruthTableEngine; }
+    QString key() const override { return QStringLiteral("TruthTableEngine"); }
+};
+
+} // namespace
 
 QIcon make() { return QIcon(new TruthTableEngine); }
 

@@ -2,9 +2,6 @@
 
 #include <QIcon>
 
-class QPainter;
-class QRectF;
-
 // The program's icon, a small truth table: three headers coloured like the
 // selectors of A, B and C over rows of cells, a filled cell a 1 and an empty
 // one a 0. It is drawn at whatever size is asked for, so a high-density
@@ -19,7 +16,6 @@ inline constexpr int installedSizes[] = {32, 48, 64, 128, 256};
 // each drawn then: a title bar, task bar or window switcher needs no more.
 inline constexpr int windowSystemSizes[] = {32, 48, 64, 128};
 
-void draw(QPainter &painter, const QRectF &target);
 QIcon make();
 
 } // namespace program_icon

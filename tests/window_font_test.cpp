@@ -76,13 +76,6 @@ private slots:
         QCOMPARE(families(text, window), families(text, asked));
         QCOMPARE(drawn(text, window), drawn(text, asked));
     }
-
-    void is_twelve_point_serif() {
-        const QFont font = windowFont();
-        QCOMPARE(font.pointSize(), 12);
-        QCOMPARE(font.styleHint(), QFont::Serif);
-        QVERIFY(!font.bold());
-    }
 };
 
 QTEST_MAIN(WindowFontTest)
