@@ -3,7 +3,6 @@
 #include "accessible_texts.h"
 #include "dispatch.h"
 #include "fixed_texts.h"
-#include "item_size_cache.h"
 #include "law_catalogue.h"
 #include "program_icon.h"
 #include "text_to_number.h"
@@ -114,7 +113,9 @@ Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
     setFixedSize(twipsSize(8580, 6075));
     paint(this, QPalette::Window, windowColour);
 
-    setFont(windowFont());
+    const QFont font = windowFont();
+    const ApplicationFontScope whileBuilding(font);
+    setFont(font);
 
     buildControls();
     connectHandlers();
@@ -135,7 +136,10 @@ void Inf_Tarvisko::buildControls() {
     Text1[0]->setPlainText(fromUtf8(description));
 
     List1[0] = makeList(this, twipsRect(120, 2640, 8175, 1200), listColour);
-    List1[0]->setItemDelegate(new ItemSizeCache(List1[0]));
+    // Every law is one line in the same font and fits the list's width, so
+    // one row's size stands for all: the list measures one text, not 21, when
+    // it lays them out, and none on a click, hover or repaint.
+    List1[0]->setUniformItemSizes(true);
     List1[0]->setToolTip(QString::fromUtf8(texts::lawListToolTip));
 
     const std::array<int, 3> variableLefts{120, 840, 1560};

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QList>
 
 QFont windowFont() {
@@ -17,3 +18,12 @@ QFont windowFont() {
         font.setFamily(chosen);
     return font;
 }
+
+// QGuiApplication's own setFont: it leaves the fonts that a desktop theme
+// sets for tool-tips and menus as they are, and it sends the widgets no
+// change of font (each control of the window has the window's font anyway).
+ApplicationFontScope::ApplicationFontScope(const QFont &font) : previous_(QGuiApplication::font()) {
+    QGuiApplication::setFont(font);
+}
+
+ApplicationFontScope::~ApplicationFontScope() { QGuiApplication::setFont(previous_); }

@@ -4,12 +4,15 @@
 // DejaVu Serif and DejaVu Sans, where the stand-in is another font.
 
 #include "fixed_texts.h"
+#include "inf_tarvisko.h"
 #include "law_catalogue.h"
 #include "window_font.h"
 
+#include <QApplication>
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QRawFont>
 #include <QTest>
 #include <QTextLayout>
@@ -49,6 +52,20 @@ QStringList families(const QString &text, const QFont &font) {
     return names;
 }
 
+// Counts the changes of the application's font that reach widgets.
+class ApplicationFontChanges : public QObject {
+public:
+    ApplicationFontChanges() { qApp->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::ApplicationFontChange && watched->isWidgetType())
+            ++count;
+        return false;
+    }
+};
+
 } // namespace
 
 class WindowFontTest : public QObject {
@@ -75,6 +92,24 @@ private slots:
         const QFont window = withWeight(windowFont(), bold);
         QCOMPARE(families(text, window), families(text, asked));
         QCOMPARE(drawn(text, window), drawn(text, asked));
+    }
+
+    // The window borrows the application's font while it builds its text
+    // boxes; afterwards every font is the one it was, the ones a desktop
+    // theme gives tool-tips and menus included, and no widget was told of a
+    // change.
+    void building_the_window_leaves_the_application_fonts_as_they_were() {
+        const QFont themeTipFont(QStringLiteral("DejaVu Sans"), 7);
+        QApplication::setFont(themeTipFont, "QTipLabel");
+        const QFont before = QApplication::font();
+        ApplicationFontChanges changes;
+        {
+            Inf_Tarvisko window;
+            QCOMPARE(window.Text1[1]->document()->defaultFont(), window.font());
+        }
+        QCOMPARE(QApplication::font(), before);
+        QCOMPARE(QApplication::font("QTipLabel"), themeTipFont);
+        QCOMPARE(changes.count, 0);
     }
 };
 
