@@ -243,11 +243,7 @@ private slots:
 
     // The menu key is turned into a context menu by the platform; Shift+F10
     // is the program's own.
-    void shift_f10_opens_the_text_boxes_context_menu_data() {
-        QTest::addColumn<int>("box");
-        QTest::newRow("description") << 0;
-        QTest::newRow("result box") << 1;
-    }
+    void shift_f10_opens_the_text_boxes_context_menu_data() { addTextBoxRows(); }
     void shift_f10_opens_the_text_boxes_context_menu() {
         QFETCH(int, box);
         QPlainTextEdit *text = window->Text1[std::size_t(box)];

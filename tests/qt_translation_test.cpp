@@ -4,6 +4,7 @@
 
 #include "inf_tarvisko.h"
 #include "qt_translation.h"
+#include "window_helpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,11 +52,7 @@ private slots:
         QVERIFY2(copyActionText().contains(cyrillic), qPrintable(copyActionText()));
     }
 
-    void context_menus_read_in_bulgarian_data() {
-        QTest::addColumn<int>("box");
-        QTest::newRow("description") << 0;
-        QTest::newRow("result box") << 1;
-    }
+    void context_menus_read_in_bulgarian_data() { testing::addTextBoxRows(); }
     void context_menus_read_in_bulgarian() {
         QFETCH(int, box);
         Inf_Tarvisko window;

@@ -21,6 +21,14 @@ inline QByteArray resultOf(const Inf_Tarvisko &window) {
     return QByteArray::fromStdString(window.resultText());
 }
 
+// The data column "box" over the two text boxes: 0 the description, 1 the
+// result box, for the cases that hold for either.
+inline void addTextBoxRows() {
+    QTest::addColumn<int>("box");
+    QTest::newRow("description") << 0;
+    QTest::newRow("result box") << 1;
+}
+
 // What ShowLaw writes before the proof: "<row number>: <name>" and the formula.
 QByteArray headerOf(int row);
 

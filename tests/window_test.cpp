@@ -221,11 +221,7 @@ private slots:
                  QString::fromUtf8(before).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 
-    void text_boxes_keep_their_font_size_data() {
-        QTest::addColumn<int>("box");
-        QTest::newRow("description") << 0;
-        QTest::newRow("result box") << 1;
-    }
+    void text_boxes_keep_their_font_size_data() { addTextBoxRows(); }
     void text_boxes_keep_their_font_size() {
         QFETCH(int, box);
         QPlainTextEdit *text = window->Text1[std::size_t(box)];
