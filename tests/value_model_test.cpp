@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+#include <cmath>
+#include <limits>
+
 using namespace provers;
 
 namespace {
@@ -98,10 +101,37 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
+    void bitwise_operands_round_halves_to_even_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("2.5") << 2.5 << 2;
+        QTest::newRow("3.5") << 3.5 << 4;
+        QTest::newRow("-0.5") << -0.5 << 0;
+        QTest::newRow("-1.5") << -1.5 << -2;
+        QTest::newRow("-2.5") << -2.5 << -2;
+        QTest::newRow("just under a half") << 0.49999999999999994 << 0;
+        QTest::newRow("just over a half") << 0.5000000000000001 << 1;
+        QTest::newRow("-0.7") << -0.7 << -1;
+        QTest::newRow("largest half below the top") << 2147483646.5 << 2147483646;
+        QTest::newRow("lowest value, a half below")
+            << -2147483648.5 << std::numeric_limits<std::int32_t>::min();
+        QTest::newRow("a billion and a half") << 1000000000.5 << 1000000000;
+    }
+    void bitwise_operands_round_halves_to_even() {
+        QFETCH(double, value);
+        QFETCH(int, expected);
+        QCOMPARE(toInt32(Number{value}), expected);
+        QCOMPARE(toInt32(Number{value}), static_cast<std::int32_t>(std::nearbyint(value)));
+    }
+
     void wild_numbers_stay_defined_in_bitwise_operators() {
         QCOMPARE(toInt32(Number{1e300}), std::numeric_limits<std::int32_t>::max());
         QCOMPARE(toInt32(Number{-1e300}), std::numeric_limits<std::int32_t>::min());
         QCOMPARE(toInt32(Number{std::nan("")}), 0);
+        QCOMPARE(toInt32(Number{std::numeric_limits<double>::infinity()}),
+                 std::numeric_limits<std::int32_t>::max());
+        QCOMPARE(toInt32(Number{-std::numeric_limits<double>::infinity()}),
+                 std::numeric_limits<std::int32_t>::min());
     }
 };
 
