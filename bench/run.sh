@@ -7,8 +7,9 @@
 #          medians and the ratios program/reference
 # clicks:  real clicks on the law list until the result box shows the proof
 # Settings from the environment: PAIRS (20), CLICKS (500), HOLD_MS (1000),
-# BUILD (build-bench). Installs what it lacks (Debian 12 packages); never part
-# of the tests.
+# BUILD (build-bench), PROGRAM (what startup measures against the bare window:
+# the program by default, or for instance build-bench/bench/drawn_window).
+# Installs what it lacks (Debian 12 packages); never part of the tests.
 set -euo pipefail
 
 what=${1:-all}
@@ -30,9 +31,9 @@ packages=(cmake g++ make qt6-base-dev fonts-liberation libbenchmark-dev libx11-d
 "$root/scripts/install-missing.sh" "${packages[@]}"
 
 cmake -S "$root" -B "$build" -DBOOLEAN_LAWS_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target boolean-laws proof_bench bare_window window_probe >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target boolean-laws proof_bench bare_window drawn_window window_probe >/dev/null
 
-program=$build/app/boolean-laws
+program=$(realpath -m "${PROGRAM:-$build/app/boolean-laws}")
 bare=$build/bench/bare_window
 probe=$build/bench/window_probe
 
