@@ -73,10 +73,8 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
     return box;
 }
 
-SelectionKeepingList *makeList(QWidget *parent, const QRect &rect, const QColor &colour) {
-    auto *list = place(new SelectionKeepingList(parent), rect, QPalette::Base, colour);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    return list;
+ListBox *makeList(QWidget *parent, const QRect &rect, const QColor &colour) {
+    return place(new ListBox(parent), rect, QPalette::Base, colour);
 }
 
 // Controls are named as the window's table names them: "List1(0)", ...
@@ -136,10 +134,6 @@ void Inf_Tarvisko::buildControls() {
     Text1[0]->setPlainText(fromUtf8(description));
 
     List1[0] = makeList(this, twipsRect(120, 2640, 8175, 1200), listColour);
-    // Every law is one line in the same font and fits the list's width, so
-    // one row's size stands for all: the list measures one text, not 21, when
-    // it lays them out, and none on a click, hover or repaint.
-    List1[0]->setUniformItemSizes(true);
     List1[0]->setToolTip(QString::fromUtf8(texts::lawListToolTip));
 
     const std::array<int, 3> variableLefts{120, 840, 1560};
@@ -165,8 +159,7 @@ void Inf_Tarvisko::buildControls() {
     for (const catalogue::LawRow &row : catalogue::lawCatalogue) {
         const std::array<std::string_view, 3> columns{row.variableCount, row.name, row.formula};
         for (std::size_t column = 0; column < columns.size(); ++column) {
-            auto *item = new QListWidgetItem(fromUtf8(columns[column]), List1[column + 1]);
-            item->setData(Qt::UserRole, 0);
+            List1[column + 1]->addItem(fromUtf8(columns[column]));
         }
     }
     for (std::size_t i = 1; i < List1.size(); ++i)
@@ -206,9 +199,9 @@ void Inf_Tarvisko::connectHandlers() {
     // itemSelectionChanged reports the selection after it has changed, for
     // clicks, keys and the program's own selections alike.
     for (std::size_t i = 0; i < List1.size(); ++i)
-        connect(List1[i], &QListWidget::itemSelectionChanged, this, [this, i] { List1_Click(int(i)); });
+        connect(List1[i], &ListBox::itemSelectionChanged, this, [this, i] { List1_Click(int(i)); });
     for (std::size_t i = 0; i < Bul_Prom.size(); ++i)
-        connect(Bul_Prom[i], &QListWidget::itemSelectionChanged, this, [this, i] { Bul_Prom_Click(int(i)); });
+        connect(Bul_Prom[i], &ListBox::itemSelectionChanged, this, [this, i] { Bul_Prom_Click(int(i)); });
 }
 
 void Inf_Tarvisko::Form_Load() {
@@ -216,7 +209,7 @@ void Inf_Tarvisko::Form_Load() {
     // once, with the last text: the rewrites before it were never seen.
     resultBoxDeferred_ = true;
     const auto last = static_cast<std::int16_t>(List1[1]->count() - 1);
-    for (SelectionKeepingList *selector : Bul_Prom)
+    for (ListBox *selector : Bul_Prom)
         selector->setCurrentRow(0);
     for (std::int16_t i = 0; i <= last; ++i)
         List1[0]->addItem(fromUtf8(catalogue::visibleEntry(catalogue::lawCatalogue[std::size_t(i)])));

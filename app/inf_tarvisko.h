@@ -10,7 +10,7 @@
 // (Text1[1]) in one piece, so the box always shows clean lines.
 
 #include "form_values.h"
-#include "selection_keeping_list.h"
+#include "list_box.h"
 
 #include <QWidget>
 
@@ -30,9 +30,9 @@ public:
     // The controls, by the names and indices of the window's table.
     QLabel *Etiket = nullptr;
     std::array<QPlainTextEdit *, 2> Text1{};          // description, result box
-    std::array<SelectionKeepingList *, 4> List1{};    // law list; hidden: counts, names, formulas
+    std::array<ListBox *, 4> List1{};                 // law list; hidden: counts, names, formulas
     std::array<QLabel *, 3> Label1{};                 // "A", "B", "C"
-    std::array<SelectionKeepingList *, 3> Bul_Prom{}; // values of A, B, C
+    std::array<ListBox *, 3> Bul_Prom{};              // values of A, B, C
 
     // The result box's text exactly as built, "\r\n" line ends included.
     const std::string &resultText() const { return resultText_; }

@@ -142,8 +142,11 @@ private slots:
         const auto labelled = label->relations(QAccessible::Labelled);
         QCOMPARE(labelled.size(), 1);
         QCOMPARE(labelled.first().first->object(), window->Bul_Prom[i]);
-        // Qt's list interface reports no relation back to its label, so the
-        // selector's own name carries the label's letter.
+        // The selector names its label back, and its own name carries the
+        // label's letter for readers that do not follow relations.
+        const auto labels = selector->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->object(), window->Label1[i]);
         QVERIFY(selector->text(QAccessible::Name).endsWith(QLatin1Char(' ') + window->Label1[i]->text()));
         // Naming changes nothing the window shows.
         QCOMPARE(window->Label1[i]->text(), QString(QChar(u'A' + variable)));

@@ -90,10 +90,10 @@ private slots:
 
     void both_values_of_each_selector_are_in_view() {
         window->List1[0]->setCurrentRow(6);
-        for (const SelectionKeepingList *selector : window->Bul_Prom) {
+        for (const ListBox *selector : window->Bul_Prom) {
             QVERIFY(selector->isVisible());
             for (int row = 0; row < selector->count(); ++row)
-                QVERIFY2(selector->viewport()->rect().contains(selector->visualItemRect(selector->item(row))),
+                QVERIFY2(selector->viewport()->rect().contains(selector->visualRowRect(row)),
                          qPrintable(selector->objectName()));
         }
     }

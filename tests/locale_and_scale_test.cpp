@@ -99,7 +99,7 @@ private slots:
             const std::array<int, 3> values{in.A, in.B, in.C};
             for (std::size_t i = 0; i < (usesC ? 3u : 2u); ++i) {
                 clickRow(window->Bul_Prom[i], values[i]);
-                QCOMPARE(window->Bul_Prom[i]->item(values[i])->text(), QString::number(values[i]));
+                QCOMPARE(window->Bul_Prom[i]->itemText(values[i]), QString::number(values[i]));
             }
             const QStringList lines = window->Text1[1]->toPlainText().split(QLatin1Char('\n'));
             QVERIFY(lines.first().startsWith(QString::number(row + 1) + QStringLiteral(": ")));

@@ -27,7 +27,7 @@ public:
     ListPages pages() const;
 
 private:
-    SelectionKeepingList *listOf(Control control) const;
+    ListBox *listOf(Control control) const;
     QWidget *widgetOf(Control control) const;
     QScrollBar *scrollBarOf(Control control) const;
 

@@ -5,16 +5,14 @@
 #include "inf_tarvisko.h"
 
 #include <QByteArray>
-#include <QListWidget>
 #include <QTest>
 
 namespace testing {
 
 // Scrolls the row into view and clicks it.
-inline void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QListWidgetItem *item = list->item(row);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
+inline void clickRow(ListBox *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    list->scrollToRow(row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualRowRect(row).center());
 }
 
 inline QByteArray resultOf(const Inf_Tarvisko &window) {
