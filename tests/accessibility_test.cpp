@@ -244,6 +244,27 @@ private slots:
         QCOMPARE(resultOf(*window), headerOf(threeVariableRow) + proofOf(threeVariableRow, {1, 0, 0}));
     }
 
+    // A reader following the keys through a list finds the row they moved
+    // to focused and selected, under its own text.
+    void the_row_the_keys_move_to_is_the_readers_focus() {
+        window->Text1[0]->setFocus(Qt::OtherFocusReason);
+        pressTab(); // law list
+        QTest::keyClick(window->List1[0], Qt::Key_Down);
+        QTest::keyClick(window->List1[0], Qt::Key_End);
+        QAccessibleInterface *list = interfaceOf(window->List1[0]);
+        QAccessibleInterface *row = list->child(20);
+        QVERIFY(row->state().focused && row->state().selected && !row->state().offscreen);
+        QCOMPARE(row->role(), QAccessible::ListItem);
+        QCOMPARE(row->text(QAccessible::Name), window->List1[0]->itemText(20));
+        QCOMPARE(list->focusChild(), row);
+        QCOMPARE(list->indexOfChild(row), 20);
+        QCOMPARE(row->parent(), list);
+        // The first row is scrolled out of sight and neither chosen nor focused.
+        QAccessibleInterface *first = list->child(0);
+        QVERIFY(first->state().offscreen && !first->state().selected && !first->state().focused);
+        QVERIFY(list->childAt(row->rect().center().x(), row->rect().center().y()) == row);
+    }
+
     // The menu key is turned into a context menu by the platform; Shift+F10
     // is the program's own.
     void shift_f10_opens_the_text_boxes_context_menu_data() { addTextBoxRows(); }
