@@ -47,57 +47,35 @@ QString ListBox::itemText(int row) const {
 void ListBox::setCurrentRow(int row) {
     if (row < 0 || row >= count())
         return;
-    moveTo(row, true, Order::SelectionFirst);
+    moveTo(row);
 }
 
-void ListBox::moveTo(int row, bool selectRow, Order order, bool scroll) {
-    const bool currentMoves = row != current_;
-    const bool selectionMoves = selectRow && row != selected_;
+void ListBox::moveTo(int row, bool scroll) {
+    if (row == current_)
+        return;
     const int previous = current_;
-    auto moveCurrent = [&] {
-        if (!currentMoves)
-            return;
-        current_ = row;
-        viewport()->update(visualRowRect(previous));
-        viewport()->update(visualRowRect(row));
-        if (!isVisible())
-            scrollOnShow_ = true;
-        else if (scroll && !autoScroll_.isActive())
-            scrollToRow(row);
-        tellReaders(row, true);
-        emit currentRowChanged(row);
-    };
-    if (order == Order::CurrentFirst)
-        moveCurrent();
-    if (selectionMoves)
-        select(row);
-    if (order == Order::SelectionFirst)
-        moveCurrent();
-}
-
-void ListBox::select(int row) {
-    const int previous = selected_;
-    selected_ = row;
+    current_ = row;
     viewport()->update(visualRowRect(previous));
     viewport()->update(visualRowRect(row));
-    tellReaders(row, false);
+    if (!isVisible())
+        scrollOnShow_ = true;
+    else if (scroll && !autoScroll_.isActive())
+        scrollToRow(row);
+    tellReaders(row);
     emit itemSelectionChanged();
 }
 
-void ListBox::tellReaders(int row, bool focusMoved) const {
+void ListBox::tellReaders(int row) const {
     if (!QAccessible::isActive() || row < 0)
         return;
-    if (focusMoved) {
-        if (!hasFocus())
-            return;
-        QAccessibleEvent event(const_cast<ListBox *>(this), QAccessible::Focus);
-        event.setChild(row);
-        QAccessible::updateAccessibility(&event);
-        return;
+    QAccessibleEvent selection(const_cast<ListBox *>(this), QAccessible::Selection);
+    selection.setChild(row);
+    QAccessible::updateAccessibility(&selection);
+    if (hasFocus()) {
+        QAccessibleEvent focus(const_cast<ListBox *>(this), QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
     }
-    QAccessibleEvent event(const_cast<ListBox *>(this), QAccessible::Selection);
-    event.setChild(row);
-    QAccessible::updateAccessibility(&event);
 }
 
 // The standard view's options for its items, as its delegate sees them.
@@ -231,7 +209,7 @@ void ListBox::paintEvent(QPaintEvent *event) {
             break;
         option.rect = rect;
         option.state = state;
-        if (row == selected_)
+        if (row == current_)
             option.state |= QStyle::State_Selected;
         if (state & QStyle::State_Enabled)
             option.palette.setCurrentColorGroup(QPalette::Normal);
@@ -251,11 +229,10 @@ void ListBox::mousePressEvent(QMouseEvent *event) {
         return;
     dragging_ = event->button() == Qt::LeftButton;
     dragAt_ = event->position().toPoint();
-    // Ctrl+click would deselect the selected row; the list keeps it. A
-    // pressed row scrolls into view only once it is clear that no double
-    // click follows, so that it does not move under the pointer.
-    const bool keep = (event->modifiers() & Qt::ControlModifier) && row == selected_;
-    moveTo(row, !keep, Order::CurrentFirst, false);
+    // Ctrl+click on the chosen row leaves it chosen. A pressed row scrolls
+    // into view only once it is clear that no double click follows, so that
+    // it does not move under the pointer.
+    moveTo(row, false);
     pressScroll_.start(QApplication::doubleClickInterval() + 100, this);
 }
 
@@ -266,9 +243,7 @@ void ListBox::mouseMoveEvent(QMouseEvent *event) {
     dragAt_ = at;
     const int row = rowAt(at);
     if (row >= 0 && row != current_)
-        moveTo(row, true, Order::SelectionFirst);
-    else if (row >= 0 && row != selected_)
-        select(row);
+        moveTo(row);
     else if (nearEdge(at) && !autoScroll_.isActive())
         autoScroll_.start(autoScrollInterval, this);
 }
@@ -309,8 +284,8 @@ void ListBox::autoScrollStep() {
     }
     // The row now under the pointer is chosen, as a move there would choose it.
     const int row = rowAt(at);
-    if (row >= 0 && row != current_)
-        moveTo(row, true, Order::SelectionFirst);
+    if (row >= 0)
+        moveTo(row);
 }
 
 std::optional<int> ListBox::keyTarget(int key) const {
@@ -335,36 +310,25 @@ std::optional<int> ListBox::keyTarget(int key) const {
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event) {
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    const std::optional<int> target = keyTarget(event->key());
-    if (target && count() > 0) {
-        const int row = std::clamp(*target, 0, count() - 1);
-        // Moving onto the selected row with ctrl held would deselect it: the
-        // list refuses, and the key does nothing.
-        if (row != current_ && !(ctrl && row == selected_)) {
-            moveTo(row, true, Order::SelectionFirst);
-            event->accept();
+    // A key that moves past either end, or onto the row already chosen (with
+    // or without ctrl), does nothing and goes on to the window.
+    if (const std::optional<int> target = keyTarget(event->key())) {
+        const int row = count() > 0 ? std::clamp(*target, 0, count() - 1) : -1;
+        if (row < 0 || row == current_) {
+            event->ignore();
             return;
         }
-        event->ignore();
+        moveTo(row);
+        event->accept();
         return;
     }
-    if (target) {
-        event->ignore();
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Select:
-        // Ctrl+space on the selected row would deselect it; the list keeps it.
-        if (current_ >= 0 && current_ != selected_)
-            select(current_);
+    // Space, ctrl+space and select leave the chosen row chosen; space is also
+    // a typed letter, as in Qt's views.
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
         if (event->key() == Qt::Key_Space)
             searchTyped(event->text());
         event->accept();
         return;
-    default:
-        break;
     }
     const bool modified = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QString text = event->text();
@@ -379,9 +343,9 @@ void ListBox::keyPressEvent(QKeyEvent *event) {
 // Typed letters choose the next row that starts with them, as in Qt's views:
 // letters typed in quick succession make one prefix, and the same letter
 // typed again moves on to the next row that starts with it.
-bool ListBox::searchTyped(const QString &text) {
+void ListBox::searchTyped(const QString &text) {
     if (text.isEmpty() || count() == 0)
-        return false;
+        return;
     const bool fresh =
         !typedTimer_.isValid() || typedTimer_.elapsed() > QApplication::keyboardInputInterval();
     typedTimer_.restart();
@@ -393,18 +357,20 @@ bool ListBox::searchTyped(const QString &text) {
     for (int step = skipCurrent ? 1 : 0; step <= count(); ++step) {
         const int row = (start + step) % count();
         if (rows_[std::size_t(row)].startsWith(prefix, Qt::CaseInsensitive)) {
-            if (row != current_ || row != selected_)
-                moveTo(row, true, Order::SelectionFirst);
-            return true;
+            moveTo(row);
+            return;
         }
     }
-    return false;
 }
 
 void ListBox::focusInEvent(QFocusEvent *event) {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
-    tellReaders(current_, true);
+    if (QAccessible::isActive() && current_ >= 0) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(current_);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void ListBox::focusOutEvent(QFocusEvent *event) {
@@ -434,5 +400,3 @@ void ListBox::changeEvent(QEvent *event) {
         viewport()->update();
     QAbstractScrollArea::changeEvent(event);
 }
-
-void ListBox::scrollContentsBy(int /*dx*/, int /*dy*/) { viewport()->update(); }

@@ -30,10 +30,12 @@ public:
     // The text of the row, or the empty text when there is none.
     QString itemText(int row) const;
 
+    // No click or key leaves the list without a chosen row, so the current
+    // row (the one with the focus frame) is always the selected one; -1
+    // until a row is first chosen.
     int currentRow() const { return current_; }
-    // The selected row, or -1 when nothing is selected.
-    int selectedRow() const { return selected_; }
-    // Makes row current and selects it, as a click on it would.
+    int selectedRow() const { return current_; }
+    // Makes row current and selected, as a click on it would.
     void setCurrentRow(int row);
 
     // Where a row is drawn in the viewport, scrolled out of sight or not.
@@ -43,9 +45,7 @@ public:
     void scrollToRow(int row);
 
 signals:
-    // On a click the current row changes first and the selection after, as
-    // in the standard list; on a key or setCurrentRow the selection first.
-    void currentRowChanged(int row);
+    // Each change of the chosen row, whoever made it.
     void itemSelectionChanged();
 
 protected:
@@ -62,14 +62,11 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void scrollContentsBy(int dx, int dy) override;
 
 private:
-    enum class Order { CurrentFirst, SelectionFirst };
-    void moveTo(int row, bool select, Order order, bool scroll = true);
-    void select(int row);
+    void moveTo(int row, bool scroll = true);
     std::optional<int> keyTarget(int key) const; // the row a moving key aims at, before clamping
-    bool searchTyped(const QString &text);
+    void searchTyped(const QString &text);
     bool nearEdge(const QPoint &at) const;
     void autoScrollStep();
 
@@ -78,11 +75,10 @@ private:
     int rowsShown() const; // rows wholly inside the viewport
     void layOut();         // the scroll bars, when rows came since they were last set
     void updateScrollBars();
-    void tellReaders(int row, bool focusMoved) const;
+    void tellReaders(int row) const; // the new selection, and the focus when the list has it
 
     std::vector<QString> rows_;
     int current_ = -1;
-    int selected_ = -1;
     bool dragging_ = false; // the left button went down on a row and is still down
     int pressedRow_ = -1;
     QPoint dragAt_; // where the left button was last pressed or dragged, in the viewport
