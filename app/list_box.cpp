@@ -1,6 +1,7 @@
 #include "list_box.h"
 
 #include "list_box_accessible.h"
+#include "list_row.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -216,7 +217,7 @@ void ListBox::paintEvent(QPaintEvent *event) {
         if (focus && row == current_)
             option.state |= QStyle::State_HasFocus;
         option.text = rows_[std::size_t(row)];
-        style()->drawControl(QStyle::CE_ItemViewItem, &option, &painter, this);
+        list_row::draw(painter, option, this);
     }
 }
 

@@ -314,6 +314,65 @@ private slots:
         QCOMPARE(ourPicture.size(), standard.size());
         QVERIFY2(ourPicture == standard, qPrintable(QStringLiteral("%1 after \"%2\"").arg(list, steps)));
     }
+
+    // Rows the window never shows: cut short, right to left, disabled, with
+    // the focus frame; each drawn as the standard list draws it. (The list
+    // scrolls sideways from the left only: the window is laid out left to
+    // right in every language it speaks.)
+    void draws_any_row_as_the_standard_list_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("rows cut short") << 120 << Qt::LeftToRight << true << false;
+        QTest::newRow("rows cut short, focused") << 120 << Qt::LeftToRight << true << true;
+        QTest::newRow("rows cut short, disabled") << 120 << Qt::LeftToRight << false << false;
+        QTest::newRow("right to left") << 280 << Qt::RightToLeft << true << false;
+        QTest::newRow("right to left, focused") << 280 << Qt::RightToLeft << true << true;
+    }
+    void draws_any_row_as_the_standard_list() {
+        QFETCH(int, width);
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(bool, enabled);
+        QFETCH(bool, focused);
+        QWidget host;
+        host.setFont(window->font());
+        host.setLayoutDirection(direction);
+        host.resize(300, 200);
+        auto *ours = new ListBox(&host);
+        ours->setGeometry(10, 10, width, 150);
+        // The last row is measured for all, so the first is cut short with
+        // an ellipsis; then one that fits and an empty one.
+        for (const char *row : {"Закон за слепване и поглъщане, дълъг", "A", "", "Закон за слепване"})
+            ours->addItem(QString::fromUtf8(row));
+        ours->setCurrentRow(1);
+        ours->setEnabled(enabled);
+        QListWidget *twin = standardTwin(ours);
+        twin->setUniformItemSizes(true); // measuring the last row too
+        twin->setEnabled(enabled);
+        auto *elsewhere = new QPlainTextEdit(&host);
+        elsewhere->setGeometry(10, 165, 100, 30);
+        host.show();
+        host.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        auto pictureOf = [&](QAbstractScrollArea *list) {
+            if (focused) {
+                list->setFocus(Qt::TabFocusReason);
+                host.setAttribute(Qt::WA_KeyboardFocusChange);
+            } else {
+                elsewhere->setFocus();
+            }
+            list->horizontalScrollBar()->setValue(0);
+            QApplication::processEvents();
+            return picture(list);
+        };
+        twin->hide();
+        const QImage ourPicture = pictureOf(ours);
+        ours->hide();
+        twin->show();
+        const QImage standard = pictureOf(twin);
+        QVERIFY(ourPicture == standard);
+    }
 };
 
 QTEST_MAIN(ListBoxTest)
