@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the installed PNG icons (app/icons/boolean-laws-SIZE.png) from the
 # drawing the window itself uses, so that the desktop and the window show
-# the same picture. Run after changing app/program_icon.cpp (or the SVG
+# the same picture. Run after changing app/icon_drawing.cpp (or the SVG
 # beside it, which must keep the same shapes).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
