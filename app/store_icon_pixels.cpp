@@ -40,6 +40,8 @@ int main(int argc, char *argv[]) {
         if (colours.size() > 256) {
             std::fprintf(stderr, "%s: %zu colours at %d pixels, more than a byte can name\n", argv[0],
                          colours.size(), size);
+            std::fclose(out);
+            std::remove(argv[1]); // no half-written source for the next build to take
             return 1;
         }
         std::fprintf(out, "const QRgb colours%d[] = {", size);
