@@ -49,11 +49,11 @@ void draw(QPainter &painter, const QRectF &target) {
     painter.restore();
 }
 
-QImage drawn(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+QImage drawn(const QSize &size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    draw(painter, QRectF(0, 0, size, size));
+    draw(painter, QRectF(QPointF(0, 0), size));
     painter.end();
     return image;
 }

@@ -12,7 +12,7 @@ namespace program_icon {
 // the PNG files installed for the desktop.
 void draw(QPainter &painter, const QRectF &target);
 
-// The picture at size x size pixels, premultiplied ARGB.
-QImage drawn(int size);
+// The picture at size, premultiplied ARGB.
+QImage drawn(const QSize &size);
 
 } // namespace program_icon

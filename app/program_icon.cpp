@@ -21,13 +21,7 @@ public:
     // disabled or selected.
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override {
         QImage image = size.width() == size.height() ? stored(size.width()) : QImage();
-        if (image.isNull()) {
-            image = QImage(size, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            draw(painter, QRectF(QPointF(0, 0), size));
-        }
-        return QPixmap::fromImage(std::move(image));
+        return QPixmap::fromImage(image.isNull() ? drawn(size) : std::move(image));
     }
 
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }

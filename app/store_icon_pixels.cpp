@@ -22,7 +22,7 @@ int main(int argc, char *argv[]) {
     std::fprintf(out, "// Written by store_icon_pixels from the icon's drawing; not to be edited.\n"
                       "#include \"stored_icon_pixels.h\"\n\nnamespace program_icon {\nnamespace {\n");
     for (int size : program_icon::windowSystemSizes) {
-        const QImage image = program_icon::drawn(size);
+        const QImage image = program_icon::drawn(QSize(size, size));
         std::map<QRgb, int> places;
         std::vector<QRgb> colours;
         std::fprintf(out, "const unsigned char indices%d[] = {", size);

@@ -24,7 +24,7 @@ private slots:
     void every_size_shows_the_drawing() {
         QFETCH(int, size);
         QFETCH(bool, kept);
-        const QImage drawing = program_icon::drawn(size);
+        const QImage drawing = program_icon::drawn(QSize(size, size));
         const QImage stored = program_icon::stored(size);
         QCOMPARE(!stored.isNull(), kept);
         if (kept)
