@@ -3,6 +3,7 @@
 #include "inf_tarvisko.h"
 #include "program_identity.h"
 #include "qt_translation.h"
+#include "session_bus_ahead.h"
 
 #include <QApplication>
 
@@ -18,8 +19,11 @@ int main(int argc, char *argv[]) {
 
     program::applyIdentity();
     display::guardPlatformStart(programName);
+    // Connects to the session bus while QApplication starts, not after.
+    SessionBusAhead sessionBus;
     QApplication application(argc, argv);
     display::endPlatformGuard();
+    sessionBus.finish();
     qt_translation::installBulgarianWhenNeeded(application);
 
     Inf_Tarvisko window;
