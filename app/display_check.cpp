@@ -34,11 +34,13 @@ void platformStartHandler(QtMsgType type, const QMessageLogContext &context, con
 
 } // namespace
 
-bool reachable(const char *programName) {
+bool onWindowSystem() {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const bool needsDisplay =
-        platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
-    if (!needsDisplay || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+    return platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+}
+
+bool reachable(const char *programName) {
+    if (!onWindowSystem() || !qEnvironmentVariableIsEmpty("DISPLAY") ||
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return true;
     sayNoDisplay(programName);

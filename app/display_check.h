@@ -4,6 +4,11 @@
 // plugin diagnostics; the program says so in one line and exits instead.
 namespace display {
 
+// Whether the program will start on a desktop window system, X or Wayland
+// (the platform Qt picks by itself, or one of those two named), rather than
+// on a platform that draws off screen.
+bool onWindowSystem();
+
 // False (after printing the one line) when the platform needs a display and
 // none is named in the environment.
 bool reachable(const char *programName);

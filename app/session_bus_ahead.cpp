@@ -1,6 +1,7 @@
 #include "session_bus_ahead.h"
 
-#include <QByteArray>
+#include "display_check.h"
+
 #include <QDBusConnection>
 #include <QFileInfo>
 #include <QThread>
@@ -27,11 +28,10 @@ bool busMustBeLaunched() {
 } // namespace
 
 bool SessionBusAhead::worthIt() {
-    // The offscreen platform of the tests has no bridge.
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const bool bridged = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
-    return bridged && qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS") && busMustBeLaunched() &&
-           !qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID") &&
+    // Only the window systems carry the bridge; the tests' offscreen
+    // platform has none.
+    return display::onWindowSystem() && qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS") &&
+           busMustBeLaunched() && !qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID") &&
            !qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN");
 }
 
