@@ -1,17 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display_check.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QString>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace display {
 
 namespace {
 
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
 const char *guardedProgram = "boolean-laws";
 QtMessageHandler previousHandler = nullptr;
+// The platform plugins' messages, held back until it is clear whether the
+// start fails for want of a display (then they would only repeat the one
+// line) or for another reason (then they are Qt's explanation).
+QList<HeldMessage> heldMessages;
+bool displayUnreachable = false;
 
 void sayNoDisplay(const char *programName) {
     std::fprintf(stderr,
@@ -19,15 +34,39 @@ void sayNoDisplay(const char *programName) {
                  programName, programName);
 }
 
+// What the X and Wayland plugins report when the named display does not answer.
+bool tellsOfUnreachableDisplay(const QString &message) {
+    return message.contains(QLatin1String("could not connect to display")) ||
+           message.contains(QLatin1String("Failed to create wl_display")) ||
+           message.contains(QLatin1String("Failed to connect to Wayland display"));
+}
+
+void pass(QtMsgType type, const char *category, const QString &message) {
+    const QMessageLogContext context(nullptr, 0, nullptr, category);
+    if (previousHandler)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 void platformStartHandler(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (tellsOfUnreachableDisplay(message))
+        displayUnreachable = true;
     if (type == QtFatalMsg) {
-        sayNoDisplay(guardedProgram);
+        if (displayUnreachable) {
+            sayNoDisplay(guardedProgram);
+        } else {
+            for (const HeldMessage &held : std::as_const(heldMessages))
+                pass(held.type, held.category.constData(), held.text);
+            pass(QtCriticalMsg, context.category, message);
+        }
         std::fflush(stderr);
         std::_Exit(1);
     }
-    // The platform plugins' own complaints would only repeat the one line.
-    if (context.category && QByteArray(context.category).startsWith("qt.qpa"))
+    if (context.category && QByteArray(context.category).startsWith("qt.qpa")) {
+        heldMessages.append({type, QByteArray(context.category), message});
         return;
+    }
     if (previousHandler)
         previousHandler(type, context, message);
 }
@@ -52,6 +91,11 @@ void guardPlatformStart(const char *programName) {
     previousHandler = qInstallMessageHandler(platformStartHandler);
 }
 
-void endPlatformGuard() { qInstallMessageHandler(previousHandler); }
+void endPlatformGuard() {
+    qInstallMessageHandler(previousHandler);
+    // A start that succeeded shows the warnings it had, as it would unguarded.
+    for (const HeldMessage &held : std::exchange(heldMessages, {}))
+        pass(held.type, held.category.constData(), held.text);
+}
 
 } // namespace display

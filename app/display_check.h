@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Without a display Qt would abort with a core dump and several lines of
-// plugin diagnostics; the program says so in one line and exits instead.
+// plugin diagnostics; where the display is the trouble, the program says so
+// in one line and exits instead. Any other failure of the platform (a
+// mistyped platform name, a missing library) keeps Qt's own words, since
+// they name the fault, and still exits with code 1 rather than a core dump.
 namespace display {
 
 // Whether the program will start on a desktop window system, X or Wayland
@@ -13,9 +17,8 @@ bool onWindowSystem();
 // none is named in the environment.
 bool reachable(const char *programName);
 
-// Until the application object is built, turns the toolkit's fatal "no
-// platform" failure (a display that is named but cannot be reached) into the
-// same one line and exit code 1.
+// Until the application object is built, watches the platform's start: a
+// display that is named but cannot be reached gets the same one line.
 void guardPlatformStart(const char *programName);
 void endPlatformGuard();
 

@@ -1,14 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "inf_tarvisko.h"
 
 #include "accessible_texts.h"
-#include "dispatch.h"
 #include "fixed_texts.h"
 #include "law_catalogue.h"
+#include "law_proof.h"
 #include "program_icon.h"
 #include "text_to_number.h"
 #include "twips.h"
 #include "window_font.h"
-#include "zoom_blocker.h"
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
@@ -27,9 +27,23 @@ constexpr QColor listColour{0xFF, 0xFF, 0xFF};
 constexpr std::array<QColor, 3> variableColours{QColor{0xFF, 0x80, 0x80}, QColor{0x80, 0xFF, 0x80},
                                                 QColor{0xFF, 0x80, 0xFF}};
 
+// The text on every fixed background is black, and a chosen row or selected
+// text is white on dark blue, whatever the desktop's theme: a dark theme's
+// light text would be unreadable on these light colours.
+constexpr QColor textColour{0x00, 0x00, 0x00};
+constexpr QColor highlightColour{0x00, 0x00, 0x80};
+constexpr QColor highlightedTextColour{0xFF, 0xFF, 0xFF};
+
+QPalette::ColorRole textRoleOn(QPalette::ColorRole background) {
+    return background == QPalette::Base ? QPalette::Text : QPalette::WindowText;
+}
+
 void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
+    palette.setColor(textRoleOn(role), textColour);
+    palette.setColor(QPalette::Highlight, highlightColour);
+    palette.setColor(QPalette::HighlightedText, highlightedTextColour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -69,12 +83,18 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
     box->setTabChangesFocus(true);
     box->setToolTip(QString::fromUtf8(texts::textBoxToolTip));
     opensMenuOnShiftF10(box);
-    ZoomBlocker::install(box);
+    // Ctrl+wheel zooms a read-only box by itself; the zoom keys do here too,
+    // so a student can enlarge the proof. The window's places stay fixed.
+    for (const auto &[keys, zoom] : {std::pair{QKeySequence::ZoomIn, +1}, std::pair{QKeySequence::ZoomOut, -1}}) {
+        auto *shortcut = new QShortcut(keys, box);
+        shortcut->setContext(Qt::WidgetShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, box, [box, zoom = zoom] { box->zoomIn(zoom); });
+    }
     return box;
 }
 
-ListBox *makeList(QWidget *parent, const QRect &rect, const QColor &colour) {
-    return place(new ListBox(parent), rect, QPalette::Base, colour);
+ChoiceList *makeList(QWidget *parent, const QRect &rect, const QColor &colour) {
+    return place(new ChoiceList(parent), rect, QPalette::Base, colour);
 }
 
 // Controls are named as the window's table names them: "List1(0)", ...
@@ -111,9 +131,7 @@ Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
     setFixedSize(twipsSize(8580, 6075));
     paint(this, QPalette::Window, windowColour);
 
-    const QFont font = windowFont();
-    const ApplicationFontScope whileBuilding(font);
-    setFont(font);
+    setFont(windowFont());
 
     buildControls();
     connectHandlers();
@@ -199,23 +217,18 @@ void Inf_Tarvisko::connectHandlers() {
     // itemSelectionChanged reports the selection after it has changed, for
     // clicks, keys and the program's own selections alike.
     for (std::size_t i = 0; i < List1.size(); ++i)
-        connect(List1[i], &ListBox::itemSelectionChanged, this, [this, i] { List1_Click(int(i)); });
+        connect(List1[i], &ChoiceList::itemSelectionChanged, this, [this, i] { List1_Click(int(i)); });
     for (std::size_t i = 0; i < Bul_Prom.size(); ++i)
-        connect(Bul_Prom[i], &ListBox::itemSelectionChanged, this, [this, i] { Bul_Prom_Click(int(i)); });
+        connect(Bul_Prom[i], &ChoiceList::itemSelectionChanged, this, [this, i] { Bul_Prom_Click(int(i)); });
 }
 
 void Inf_Tarvisko::Form_Load() {
-    // Every handler runs as it always does, but the result box is written
-    // once, with the last text: the rewrites before it were never seen.
-    resultBoxDeferred_ = true;
     const auto last = static_cast<std::int16_t>(List1[1]->count() - 1);
-    for (ListBox *selector : Bul_Prom)
+    for (ChoiceList *selector : Bul_Prom)
         selector->setCurrentRow(0);
     for (std::int16_t i = 0; i <= last; ++i)
         List1[0]->addItem(fromUtf8(catalogue::visibleEntry(catalogue::lawCatalogue[std::size_t(i)])));
     List1[0]->setCurrentRow(0);
-    resultBoxDeferred_ = false;
-    Text1[1]->setPlainText(fromUtf8(resultText_));
 }
 
 void Inf_Tarvisko::List1_Click(int /*index*/) {
@@ -249,12 +262,11 @@ void Inf_Tarvisko::ReadValues() {
 
 void Inf_Tarvisko::ShowLaw(std::int16_t row) {
     provers::ProofText text;
-    text.append(std::to_string(row + 1), ": ", List1[2]->itemText(row).toStdString(), "\r\n");
-    text.append(List1[3]->itemText(row).toStdString(), "\r\n");
+    provers::appendHeader(row, List1[2]->itemText(row).toStdString(), List1[3]->itemText(row).toStdString(), text);
     ReadValues();
     provers::proveRow(row, values_, text);
 
     resultText_ = text.text();
-    if (!resultBoxDeferred_)
-        Text1[1]->setPlainText(fromUtf8(resultText_));
+    // One setPlainText of the whole "\r\n" text shows clean lines.
+    Text1[1]->setPlainText(fromUtf8(resultText_));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's one window. How a click becomes a proof: the law list
@@ -10,7 +11,7 @@
 // (Text1[1]) in one piece, so the box always shows clean lines.
 
 #include "form_values.h"
-#include "list_box.h"
+#include "choice_list.h"
 
 #include <QWidget>
 
@@ -30,9 +31,9 @@ public:
     // The controls, by the names and indices of the window's table.
     QLabel *Etiket = nullptr;
     std::array<QPlainTextEdit *, 2> Text1{};          // description, result box
-    std::array<ListBox *, 4> List1{};                 // law list; hidden: counts, names, formulas
+    std::array<ChoiceList *, 4> List1{};              // law list; hidden: counts, names, formulas
     std::array<QLabel *, 3> Label1{};                 // "A", "B", "C"
-    std::array<ListBox *, 3> Bul_Prom{};              // values of A, B, C
+    std::array<ChoiceList *, 3> Bul_Prom{};           // values of A, B, C
 
     // The result box's text exactly as built, "\r\n" line ends included.
     const std::string &resultText() const { return resultText_; }
@@ -51,5 +52,4 @@ private:
 
     provers::FormValues values_;
     std::string resultText_;
-    bool resultBoxDeferred_ = false; // while Form_Load runs
 };

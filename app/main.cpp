@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 #include "display_check.h"
 #include "inf_tarvisko.h"
 #include "program_identity.h"
 #include "qt_translation.h"
-#include "session_bus_ahead.h"
 
 #include <QApplication>
 
@@ -19,12 +19,9 @@ int main(int argc, char *argv[]) {
 
     program::applyIdentity();
     display::guardPlatformStart(programName);
-    // Connects to the session bus while QApplication starts, not after.
-    SessionBusAhead sessionBus;
     QApplication application(argc, argv);
     display::endPlatformGuard();
-    sessionBus.finish();
-    qt_translation::installBulgarianWhenNeeded(application);
+    qt_translation::installBulgarian(application);
 
     Inf_Tarvisko window;
     window.show();

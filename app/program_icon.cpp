@@ -1,44 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_icon.h"
 
-#include "icon_drawing.h"
-#include "stored_icon.h"
-
-#include <QIconEngine>
-#include <QPainter>
-#include <QPixmap>
+#include "program_identity.h"
 
 namespace program_icon {
 
-namespace {
-
-class TruthTableEngine final : public QIconEngine {
-public:
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override {
-        draw(*painter, rect);
-    }
-
-    // One picture for every mode and state: the window's icon is never shown
-    // disabled or selected.
-    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override {
-        QImage image = size.width() == size.height() ? stored(size.width()) : QImage();
-        return QPixmap::fromImage(image.isNull() ? drawn(size) : std::move(image));
-    }
-
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (int size : windowSystemSizes)
-            sizes.append(QSize(size, size));
-        return sizes;
-    }
-
-    QIconEngine *clone() const override { return new TruthTableEngine; }
-    QString key() const override { return QStringLiteral("TruthTableEngine"); }
-};
-
-} // namespace
-
-QIcon make() { return QIcon(new TruthTableEngine); }
+QIcon make() {
+    QIcon compiledIn;
+    for (int size : {32, 48, 64, 128, 256})
+        compiledIn.addFile(QStringLiteral(":/icons/boolean-laws-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QString::fromLatin1(program::desktopId), compiledIn);
+}
 
 } // namespace program_icon

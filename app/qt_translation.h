@@ -13,9 +13,4 @@ namespace qt_translation {
 // stay English and nothing else changes.
 bool installBulgarian(QCoreApplication &application);
 
-// The window shows none of Qt's texts until a context menu opens or a screen
-// reader starts, so the catalogue (a quarter of a megabyte in memory) is
-// installed then, just before the first of them is looked up.
-void installBulgarianWhenNeeded(QCoreApplication &application);
-
 } // namespace qt_translation

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Writes the installed PNG icons (app/icons/boolean-laws-SIZE.png) from the
-# drawing the window itself uses, so that the desktop and the window show
-# the same picture. Run after changing app/icon_drawing.cpp (or the SVG
-# beside it, which must keep the same shapes).
+# Writes the PNG icons (app/icons/boolean-laws-SIZE.png), which the program
+# compiles in and the package installs, from the one drawing
+# app/icons/boolean-laws.svg. Run after changing the SVG, and commit the PNGs.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD:-$root/build}
-cmake -S "$root" -B "$build" >/dev/null
-cmake --build "$build" --target render_icons >/dev/null
-"$build/tools/render_icons" "$root/app/icons"
+"$root/scripts/install-missing.sh" librsvg2-bin
+for size in 32 48 64 128 256; do
+  rsvg-convert --width "$size" --height "$size" --output "$root/app/icons/boolean-laws-$size.png" \
+    "$root/app/icons/boolean-laws.svg"
+done

@@ -30,9 +30,10 @@ fi
 
 "$root/scripts/install-missing.sh" "${packages[@]}"
 
+# The test command (and so CI) builds with warnings as errors.
 testing=OFF
 [ "$mode" = test ] && testing=ON
-cmake -S "$root" -B "$build" -DBUILD_TESTING="$testing" >/dev/null
+cmake -S "$root" -B "$build" -DBUILD_TESTING="$testing" -DBOOLEAN_LAWS_WERROR="$testing" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
 if [ "$mode" = run ]; then

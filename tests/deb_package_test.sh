@@ -36,6 +36,7 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort 
     echo "usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
   done
   echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
+  echo usr/share/doc/boolean-laws/copyright
 } | sort >"$work/expected"
 if ! diff -u "$work/expected" "$work/files"; then
   fail "the package's file list differs from the expected one (- expected, + packaged)"

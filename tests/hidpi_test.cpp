@@ -3,6 +3,7 @@
 // up, and no text cut off by its control.
 
 #include "inf_tarvisko.h"
+#include "window_helpers.h"
 
 #include <QLabel>
 #include <QTest>
@@ -90,10 +91,10 @@ private slots:
 
     void both_values_of_each_selector_are_in_view() {
         window->List1[0]->setCurrentRow(6);
-        for (const ListBox *selector : window->Bul_Prom) {
+        for (const ChoiceList *selector : window->Bul_Prom) {
             QVERIFY(selector->isVisible());
             for (int row = 0; row < selector->count(); ++row)
-                QVERIFY2(selector->viewport()->rect().contains(selector->visualRowRect(row)),
+                QVERIFY2(selector->viewport()->rect().contains(testing::rowRect(selector, row)),
                          qPrintable(selector->objectName()));
         }
     }

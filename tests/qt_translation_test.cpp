@@ -1,6 +1,6 @@
-// Qt's own texts in Bulgarian: the catalogue is installed at the first
-// context menu, the text boxes' context menu then reads in Bulgarian, and
-// the window itself shows exactly what it showed before.
+// Qt's own texts in Bulgarian: with the catalogue installed the text boxes'
+// context menu reads in Bulgarian, and the window itself shows exactly what
+// it showed before.
 
 #include "inf_tarvisko.h"
 #include "qt_translation.h"
@@ -20,8 +20,6 @@ namespace {
 
 const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
 
-QString copyActionText() { return QCoreApplication::translate("QWidgetTextControl", "&Copy"); }
-
 } // namespace
 
 class QtTranslationTest : public QObject {
@@ -39,17 +37,7 @@ private slots:
         QVERIFY2(QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                                QStringLiteral("/qtbase_bg.qm")),
                  "qtbase_bg.qm missing: install qt6-translations-l10n");
-        qt_translation::installBulgarianWhenNeeded(*qApp);
-    }
-
-    // Runs first: the catalogue is not loaded before anything needs it, and is
-    // in place before the first context menu asks for its texts.
-    void catalogue_arrives_with_the_first_context_menu() {
-        QCOMPARE(copyActionText(), QStringLiteral("&Copy"));
-        QWidget anyWidget;
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1), QPoint(1, 1));
-        QCoreApplication::sendEvent(&anyWidget, &event);
-        QVERIFY2(copyActionText().contains(cyrillic), qPrintable(copyActionText()));
+        QVERIFY(qt_translation::installBulgarian(*qApp));
     }
 
     void context_menus_read_in_bulgarian_data() { testing::addTextBoxRows(); }

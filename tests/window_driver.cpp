@@ -1,5 +1,7 @@
 #include "window_driver.h"
 
+#include "window_helpers.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -25,7 +27,7 @@ QString keyText(Qt::Key key) {
 
 } // namespace
 
-ListBox *WindowDriver::listOf(Control control) const {
+ChoiceList *WindowDriver::listOf(Control control) const {
     if (control == Control::LawList)
         return window_.List1[0];
     return window_.Bul_Prom[std::size_t(selectorIndex(control))];
@@ -51,8 +53,8 @@ QScrollBar *WindowDriver::scrollBarOf(Control control) const {
 }
 
 ListPages WindowDriver::pages() const {
-    auto page = [](const ListBox *list) {
-        const int rowHeight = list->visualRowRect(0).height();
+    auto page = [](const ChoiceList *list) {
+        const int rowHeight = testing::rowRect(list, 0).height();
         return std::max(1, list->viewport()->height() / rowHeight - 1);
     };
     return {page(window_.List1[0]), page(window_.Bul_Prom[0])};
@@ -60,10 +62,10 @@ ListPages WindowDriver::pages() const {
 
 QRect WindowDriver::rowRect(Control list, int row) const {
     // The selectors share one shape; a hidden one is laid out like A's.
-    const ListBox *shown = listOf(list);
+    const ChoiceList *shown = listOf(list);
     if (shown->isHidden())
         shown = window_.Bul_Prom[0];
-    const QRect inViewport = shown->visualRowRect(row);
+    const QRect inViewport = testing::rowRect(shown, row);
     const QPoint viewportAt = shown->viewport()->mapTo(&window_, QPoint(0, 0)) - shown->geometry().topLeft();
     return inViewport.translated(viewportAt + listOf(list)->geometry().topLeft());
 }
@@ -76,11 +78,11 @@ void WindowDriver::clickScrollBar(QScrollBar *bar, int along) {
 bool WindowDriver::reveal(Control list, int first, int last) {
     if (list != Control::LawList)
         return true; // both values always show
-    ListBox *laws = window_.List1[0];
+    ChoiceList *laws = window_.List1[0];
     const QRect view = laws->viewport()->rect();
     for (int clicks = 0; clicks < 2 * laws->count(); ++clicks) {
-        const QRect top = laws->visualRowRect(first);
-        const QRect bottom = laws->visualRowRect(last);
+        const QRect top = testing::rowRect(laws, first);
+        const QRect bottom = testing::rowRect(laws, last);
         if (top.top() < view.top())
             clickScrollBar(laws->verticalScrollBar(), 0); // the arrow up
         else if (bottom.bottom() > view.bottom())
@@ -101,7 +103,7 @@ QPoint WindowDriver::belowRowsPoint(Control list) {
     const int last = ReferenceModel::rowCount(list) - 1;
     reveal(list, last, last);
     const QRect lastRow = rowRect(list, last);
-    const ListBox *shown = listOf(list)->isHidden() ? window_.Bul_Prom[0] : listOf(list);
+    const ChoiceList *shown = listOf(list)->isHidden() ? window_.Bul_Prom[0] : listOf(list);
     const int viewportBottom =
         shown->viewport()->mapTo(&window_, QPoint(0, shown->viewport()->height() - 1)).y() -
         shown->geometry().top() + listOf(list)->geometry().top();

@@ -27,7 +27,7 @@ public:
     ListPages pages() const;
 
 private:
-    ListBox *listOf(Control control) const;
+    ChoiceList *listOf(Control control) const;
     QWidget *widgetOf(Control control) const;
     QScrollBar *scrollBarOf(Control control) const;
 

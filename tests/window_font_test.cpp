@@ -94,10 +94,9 @@ private slots:
         QCOMPARE(drawn(text, window), drawn(text, asked));
     }
 
-    // The window borrows the application's font while it builds its text
-    // boxes; afterwards every font is the one it was, the ones a desktop
-    // theme gives tool-tips and menus included, and no widget was told of a
-    // change.
+    // The window's font is the window's own: building it leaves every
+    // application font as it was, the ones a desktop theme gives tool-tips
+    // and menus included, and no widget is told of a change.
     void building_the_window_leaves_the_application_fonts_as_they_were() {
         const QFont themeTipFont(QStringLiteral("DejaVu Sans"), 7);
         QApplication::setFont(themeTipFont, "QTipLabel");

@@ -9,10 +9,13 @@
 
 namespace testing {
 
+// Where a row is drawn in the list's viewport, scrolled out of sight or not.
+inline QRect rowRect(const ChoiceList *list, int row) { return list->visualItemRect(list->item(row)); }
+
 // Scrolls the row into view and clicks it.
-inline void clickRow(ListBox *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    list->scrollToRow(row);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualRowRect(row).center());
+inline void clickRow(ChoiceList *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rowRect(list, row).center());
 }
 
 inline QByteArray resultOf(const Inf_Tarvisko &window) {

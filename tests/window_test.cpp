@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(window->List1[0]->count(), 21);
         QCOMPARE(window->List1[0]->selectedRow(), 0);
         QCOMPARE(visibleVariables(*window), QByteArray("AB"));
-        for (const ListBox *selector : window->Bul_Prom)
+        for (const ChoiceList *selector : window->Bul_Prom)
             QCOMPARE(selector->selectedRow(), 0);
         QCOMPARE(resultOf(*window), headerOf(0) + " (0 ^ 0) v (0 ^ !0) = 0 v 0 = False\r\n");
         QVERIFY(resultOf(*window).startsWith("1: Закон за слепване:  \r\n(A ^ B) v (A ^ !B) = A\r\n"));
@@ -157,7 +157,7 @@ private slots:
     }
     void no_click_or_key_clears_a_selection() {
         QFETCH(int, list);
-        ListBox *target = list == 0 ? window->List1[0] : window->Bul_Prom[std::size_t(list - 1)];
+        ChoiceList *target = list == 0 ? window->List1[0] : window->Bul_Prom[std::size_t(list - 1)];
         clickRow(target, 1);
         const QByteArray before = resultOf(*window);
 
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(target->selectedRow(), 1);
         // Below the last item of a selector there is empty space.
         const QPoint below(target->viewport()->width() / 2, target->viewport()->height() - 1);
-        if (target->rowAt(below) < 0)
+        if (target->row(target->itemAt(below)) < 0)
             QTest::mouseClick(target->viewport(), Qt::LeftButton, Qt::NoModifier, below);
         QCOMPARE(target->selectedRow(), 1);
         QCOMPARE(resultOf(*window), before);
