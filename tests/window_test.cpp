@@ -221,30 +221,55 @@ private slots:
                  QString::fromUtf8(before).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 
-    void text_boxes_keep_their_font_size_data() { addTextBoxRows(); }
-    void text_boxes_keep_their_font_size() {
-        QFETCH(int, box);
-        QPlainTextEdit *text = window->Text1[std::size_t(box)];
-        const QFont before = text->document()->defaultFont();
-        text->setFocus();
-        QTest::keyClick(text, Qt::Key_Plus, Qt::ControlModifier);
-        QTest::keyClick(text, Qt::Key_Minus, Qt::ControlModifier);
-        QTest::keyClick(text, Qt::Key_Minus, Qt::ControlModifier);
-        const QPoint middle = text->viewport()->rect().center();
-        QWheelEvent zoomWheel(middle, text->viewport()->mapToGlobal(middle), QPoint(), QPoint(0, 120),
-                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(text->viewport(), &zoomWheel);
-        QCOMPARE(text->document()->defaultFont(), before);
-        QCOMPARE(text->font().pointSize(), 12);
-
-        // A plain wheel still scrolls the description.
-        if (box == 0) {
-            text->verticalScrollBar()->setValue(0);
-            QWheelEvent scrollWheel(middle, text->viewport()->mapToGlobal(middle), QPoint(), QPoint(0, -120),
-                                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(text->viewport(), &scrollWheel);
-            QVERIFY(text->verticalScrollBar()->value() > 0);
+    // A student who needs larger text zooms the text boxes: ctrl+wheel and
+    // Ctrl+plus/minus change the text's size, never the window's places.
+    void text_boxes_zoom_their_text_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("grows"); // +1 larger, -1 smaller
+        for (int box : {0, 1}) {
+            const char *name = box == 0 ? "description" : "result box";
+            QTest::addRow("%s, Ctrl+plus", name) << box << QStringLiteral("plus") << 1;
+            QTest::addRow("%s, Ctrl+minus", name) << box << QStringLiteral("minus") << -1;
+            QTest::addRow("%s, ctrl+wheel up", name) << box << QStringLiteral("wheel") << 1;
         }
+    }
+    void text_boxes_zoom_their_text() {
+        QFETCH(int, box);
+        QFETCH(QString, input);
+        QFETCH(int, grows);
+        QPlainTextEdit *text = window->Text1[std::size_t(box)];
+        const QRect place = text->geometry();
+        const QSize windowSize = window->size();
+        QCOMPARE(text->font().pointSize(), 12);
+        text->setFocus();
+        if (input == QLatin1String("plus")) {
+            QTest::keyClick(text, Qt::Key_Plus, Qt::ControlModifier);
+        } else if (input == QLatin1String("minus")) {
+            QTest::keyClick(text, Qt::Key_Minus, Qt::ControlModifier);
+        } else {
+            const QPoint middle = text->viewport()->rect().center();
+            QWheelEvent zoomWheel(middle, text->viewport()->mapToGlobal(middle), QPoint(), QPoint(0, 120),
+                                  Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(text->viewport(), &zoomWheel);
+        }
+        QCOMPARE(text->font().pointSize() > 12 ? 1 : text->font().pointSize() < 12 ? -1 : 0, grows);
+        QCOMPARE(text->geometry(), place);
+        QCOMPARE(window->size(), windowSize);
+        // The other box and the rest of the window keep 12 points.
+        QCOMPARE(window->Text1[std::size_t(1 - box)]->font().pointSize(), 12);
+        QCOMPARE(window->List1[0]->font().pointSize(), 12);
+    }
+
+    void plain_wheel_scrolls_the_description() {
+        QPlainTextEdit *text = window->Text1[0];
+        const QPoint middle = text->viewport()->rect().center();
+        text->verticalScrollBar()->setValue(0);
+        QWheelEvent scrollWheel(middle, text->viewport()->mapToGlobal(middle), QPoint(), QPoint(0, -120),
+                                Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(text->viewport(), &scrollWheel);
+        QVERIFY(text->verticalScrollBar()->value() > 0);
+        QCOMPARE(text->font().pointSize(), 12);
     }
 
     void caption_and_client_area() {
