@@ -2,6 +2,7 @@
 #include "inf_tarvisko.h"
 
 #include "accessible_texts.h"
+#include "context_menus.h"
 #include "fixed_texts.h"
 #include "law_catalogue.h"
 #include "law_proof.h"
@@ -61,18 +62,6 @@ QLabel *makeLabel(QWidget *parent, const char *text, const QRect &rect, const QC
     return label;
 }
 
-// Shift+F10 opens the context menu (copy, select all) as the menu key does,
-// for keyboards that have no menu key.
-void opensMenuOnShiftF10(QPlainTextEdit *box) {
-    auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), box);
-    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, box, [box] {
-        const QPoint at = box->cursorRect().center();
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, box->viewport()->mapToGlobal(at));
-        QCoreApplication::sendEvent(box, &event);
-    });
-}
-
 QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
     auto *box = place(new QPlainTextEdit(parent), rect, QPalette::Base, textBoxColour);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -82,10 +71,10 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);
     box->setToolTip(QString::fromUtf8(texts::textBoxToolTip));
-    opensMenuOnShiftF10(box);
     // Ctrl+wheel zooms a read-only box by itself; the zoom keys do here too,
     // so a student can enlarge the proof. The window's places stay fixed.
-    for (const auto &[keys, zoom] : {std::pair{QKeySequence::ZoomIn, +1}, std::pair{QKeySequence::ZoomOut, -1}}) {
+    for (const auto &[keys, zoom] :
+         {std::pair{QKeySequence::ZoomIn, +1}, std::pair{QKeySequence::ZoomOut, -1}}) {
         auto *shortcut = new QShortcut(keys, box);
         shortcut->setContext(Qt::WidgetShortcut);
         QObject::connect(shortcut, &QShortcut::activated, box, [box, zoom = zoom] { box->zoomIn(zoom); });
@@ -150,6 +139,7 @@ void Inf_Tarvisko::buildControls() {
     for (const char *line : texts::descriptionLines)
         description.append(line).append("\r\n");
     Text1[0]->setPlainText(fromUtf8(description));
+    opensMenuOnShiftF10(Text1[0]);
 
     List1[0] = makeList(this, twipsRect(120, 2640, 8175, 1200), listColour);
     List1[0]->setToolTip(QString::fromUtf8(texts::lawListToolTip));
@@ -169,6 +159,7 @@ void Inf_Tarvisko::buildControls() {
     }
 
     Text1[1] = makeTextBox(this, twipsRect(2160, 3960, 6255, 1935));
+    contextMenus_ = new ContextMenus(List1[0], Text1[1]);
 
     // The catalogue travels in three hidden lists, one column each.
     List1[1] = makeList(this, twipsRect(6360, 2880, 855, 2625), listColour);
@@ -198,6 +189,13 @@ void Inf_Tarvisko::buildControls() {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     nameForScreenReaders();
+}
+
+void Inf_Tarvisko::addToContextMenus(QAction *action) {
+    contextMenus_->addAction(action);
+    // Its shortcut works wherever the focus is in the window.
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
 }
 
 void Inf_Tarvisko::nameForScreenReaders() {
@@ -262,7 +260,8 @@ void Inf_Tarvisko::ReadValues() {
 
 void Inf_Tarvisko::ShowLaw(std::int16_t row) {
     provers::ProofText text;
-    provers::appendHeader(row, List1[2]->itemText(row).toStdString(), List1[3]->itemText(row).toStdString(), text);
+    provers::appendHeader(row, List1[2]->itemText(row).toStdString(), List1[3]->itemText(row).toStdString(),
+                          text);
     ReadValues();
     provers::proveRow(row, values_, text);
 

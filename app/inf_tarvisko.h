@@ -10,8 +10,8 @@
 // whole text, built with "\r\n" line ends, then replaces the result box
 // (Text1[1]) in one piece, so the box always shows clean lines.
 
-#include "form_values.h"
 #include "choice_list.h"
+#include "form_values.h"
 
 #include <QWidget>
 
@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <string>
 
+class ContextMenus;
+class QAction;
 class QLabel;
 class QPlainTextEdit;
 
@@ -30,14 +32,18 @@ public:
 
     // The controls, by the names and indices of the window's table.
     QLabel *Etiket = nullptr;
-    std::array<QPlainTextEdit *, 2> Text1{};          // description, result box
-    std::array<ChoiceList *, 4> List1{};              // law list; hidden: counts, names, formulas
-    std::array<QLabel *, 3> Label1{};                 // "A", "B", "C"
-    std::array<ChoiceList *, 3> Bul_Prom{};           // values of A, B, C
+    std::array<QPlainTextEdit *, 2> Text1{}; // description, result box
+    std::array<ChoiceList *, 4> List1{};     // law list; hidden: counts, names, formulas
+    std::array<QLabel *, 3> Label1{};        // "A", "B", "C"
+    std::array<ChoiceList *, 3> Bul_Prom{};  // values of A, B, C
 
     // The result box's text exactly as built, "\r\n" line ends included.
     const std::string &resultText() const { return resultText_; }
     const provers::FormValues &formValues() const { return values_; }
+
+    // An item for the context menus of the law list and the result box,
+    // after their own items; its shortcut works anywhere in the window.
+    void addToContextMenus(QAction *action);
 
 private:
     void buildControls();
@@ -50,6 +56,7 @@ private:
     void ReadValues();
     void ShowLaw(std::int16_t row);
 
+    ContextMenus *contextMenus_ = nullptr;
     provers::FormValues values_;
     std::string resultText_;
 };
