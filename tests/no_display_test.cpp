@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Started where no display can be reached, the program says so in one line
 // on standard error and exits with code 1: no core dump, no hang, none of
-// the toolkit's own diagnostics. (A bare start with no display named at all
-// is the command-line test's.)
+// the toolkit's own diagnostics. Any other failure of the platform keeps
+// Qt's own message. (A bare start with no display named at all is the
+// command-line test's.)
 
 #include <QProcess>
 #include <QTest>
@@ -65,6 +67,25 @@ private slots:
         QCOMPARE(run.out, QByteArray());
         QVERIFY2(run.err.count('\n') == 1 && run.err.endsWith('\n'), run.err.constData());
         QVERIFY2(run.err.contains("(no display)") && run.err.contains("xvfb-run -a "), run.err.constData());
+    }
+
+    // A platform that is mistyped or cannot load is not a missing display:
+    // Qt's own words name the fault, and the exit is still a plain 1.
+    void other_platform_failures_keep_qts_words_data() {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QByteArray>("named"); // what Qt's message must name
+        QTest::newRow("mistyped platform") << QStringList{"QT_QPA_PLATFORM=xbc", "DISPLAY=:97"} << QByteArray("xbc");
+        QTest::newRow("platform of another system") << QStringList{"QT_QPA_PLATFORM=cocoa"} << QByteArray("cocoa");
+    }
+    void other_platform_failures_keep_qts_words() {
+        QFETCH(QStringList, environment);
+        QFETCH(QByteArray, named);
+        const Run run = start(environment);
+        QVERIFY2(run.finished, "the program hung");
+        QCOMPARE(run.status, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(!run.err.contains("(no display)"), run.err.constData());
+        QVERIFY2(run.err.contains(named) && run.err.contains("platform plugin"), run.err.constData());
     }
 };
 

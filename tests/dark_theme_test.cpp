@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Under a dark desktop theme (light text on dark backgrounds) the window's
+// fixed light backgrounds keep dark text: every text the window draws,
+// the chosen rows included, reads at 4.5:1 or better under a dark palette
+// and a light one.
+
+#include "inf_tarvisko.h"
+#include "window_helpers.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace {
+
+double luminance(QRgb rgb) {
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The background is the commonest colour of the picture; the text's colour
+// is the pixel that stands out from it most (the core of a glyph). Light
+// grey text on a light background fails here however it is anti-aliased.
+double textContrast(const QImage &picture) {
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ++counts[picture.pixel(x, y)];
+    const QRgb background =
+        std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) { return a.second < b.second; })->first;
+    double best = 1;
+    for (const auto &[colour, count] : counts)
+        best = std::max(best, contrast(colour, background));
+    return best;
+}
+
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(0x30, 0x30, 0x30), base(0x24, 0x24, 0x24), text(0xEE, 0xEE, 0xEE);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xE4));
+    dark.setColor(QPalette::HighlightedText, text);
+    return dark;
+}
+
+} // namespace
+
+class DarkThemeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void every_text_reads_well_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<QString>("part");
+        for (bool dark : {true, false})
+            for (const char *part : {"title", "label A", "law list", "chosen law", "chosen value", "description",
+                                     "result box", "selected text"})
+                QTest::addRow("%s, %s", dark ? "dark" : "light", part) << dark << QString::fromLatin1(part);
+    }
+    void every_text_reads_well() {
+        QFETCH(bool, dark);
+        QFETCH(QString, part);
+        const QPalette before = QApplication::palette();
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        Inf_Tarvisko window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.List1[0]->setFocus();
+
+        QImage picture;
+        auto rowPicture = [](ChoiceList *list, int row, int skip) {
+            // Inside the row, off its focus frame, where the row's text stands.
+            const QRect rect = testing::rowRect(list, row).adjusted(skip, 2, -2, -2);
+            return list->viewport()->grab(rect).toImage();
+        };
+        if (part == QLatin1String("title")) {
+            picture = window.Etiket->grab().toImage();
+        } else if (part == QLatin1String("label A")) {
+            picture = window.Label1[0]->grab().toImage();
+        } else if (part == QLatin1String("law list")) {
+            picture = rowPicture(window.List1[0], 1, 2);
+        } else if (part == QLatin1String("chosen law")) {
+            picture = rowPicture(window.List1[0], 0, 2);
+        } else if (part == QLatin1String("chosen value")) {
+            picture = rowPicture(window.Bul_Prom[0], 0, 2);
+        } else if (part == QLatin1String("description")) {
+            picture = window.Text1[0]->viewport()->grab().toImage();
+        } else if (part == QLatin1String("result box")) {
+            picture = window.Text1[1]->viewport()->grab().toImage();
+        } else {
+            window.Text1[1]->setFocus();
+            window.Text1[1]->selectAll();
+            picture = window.Text1[1]->viewport()->grab(QRect(0, 0, 200, 16)).toImage();
+        }
+        QApplication::setPalette(before);
+        QVERIFY(!picture.isNull());
+        const double ratio = textContrast(picture.convertToFormat(QImage::Format_RGB32));
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("contrast %1:1").arg(ratio, 0, 'f', 2)));
+    }
+};
+
+QTEST_MAIN(DarkThemeTest)
+#include "dark_theme_test.moc"
