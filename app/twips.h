@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Places and sizes of the window are tabled in twips; at 96 dots per inch a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor to measure the program's start against: a Qt Widgets window of
 // the same fixed size, showing one label and nothing else.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program's own work costs: every proof of the catalogue for every
 // input, one law or value chosen through the real window (with and without
 // painting the result), and building the whole window. Offscreen unless

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the measurements of bench/ in a folder of their own and runs them:
 #   bench/run.sh [proofs|startup|clicks|all]      (all by default)
 # proofs:  the Google Benchmark of the proofs, ShowLaw and building the window

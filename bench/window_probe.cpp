@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Launches a window program on the X display and measures, from outside the
 // program, what its user feels:
 //

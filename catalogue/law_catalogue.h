@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 21 laws the program proves, in list order: row index 0 is law 1. Every

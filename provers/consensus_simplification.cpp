@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows 13 to 16. Consensus prints four lines, simplification three; each line
 // sets a stage of the left side against a stage of the right side, and the
 // sides' last values come from the 0/1 term values, not from A, B and C.

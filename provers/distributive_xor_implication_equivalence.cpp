@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows 17 to 21. Every value these proofs print is the number 0 or 1: each
 // step turns its test into a 0/1 value, and a later line combines earlier
 // ones by arithmetic (an OR is 1 when the sum reaches 1). The distributive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows 1 to 6. Gluing and absorption print one line ending with the truth
 // value of the left side; De Morgan prints the identity, the evaluated terms
 // and the two sides' truth values on three lines.

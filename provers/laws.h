@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One prover per catalogue row: Law1 proves row 1, ..., Law21 proves row 21.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows 7 to 12. Transposition prints each side on a line of its own with the
 // 0/1 values of its two bracketed terms; associativity prints each grouping
 // with its truth value; proximity prints three lines, each ending "= A".

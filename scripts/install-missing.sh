@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs those of the named Debian packages that are not installed yet:
 #   scripts/install-missing.sh PACKAGE...
 # Runs `apt-get update` first when anything is missing; uses sudo only when

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program (a test, or the program itself) under valgrind's memcheck:
 # any memory error, and any block definitely lost, fails the run.
 #   scripts/memcheck.sh PROGRAM [ARGUMENT...]

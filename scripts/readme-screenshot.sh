@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates docs/screenshot.png, the README's picture of the window, after
 # any change to what the window shows (needs xvfb and imagemagick): the
 # distributive law A v (B ^ C) with A = 0, B = 1, C = 1.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the PNG icons (app/icons/boolean-laws-SIZE.png), which the program
 # compiles in and the package installs, from the one drawing
 # app/icons/boolean-laws.svg. Run after changing the SVG, and commit the PNGs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshot of the real window under Xvfb (needs xvfb and imagemagick):
 #   scripts/screenshot.sh OUT.png [ROW A B C]
 # It builds in build/ (BUILD_DIR=... for another folder), with the tests and

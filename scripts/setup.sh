@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (Debian 12 packages only), builds, and then either
 # starts the program (`run`) or runs the whole test suite headless (`test`).
 # Safe to run again and again: it installs only what is not there yet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a screen reader and a keyboard-only user meet it: every
 // control that takes focus is named in Bulgarian, described and of the right
 // role; the labels name their selectors; the proof can be read through the

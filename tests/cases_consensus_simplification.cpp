@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows 13 to 16: consensus and simplification.
 
 #include "prover_cases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows 17 to 21: the distributive laws, Xor, implication and equivalence.
 
 #include "prover_cases.h"

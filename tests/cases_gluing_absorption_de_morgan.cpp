@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows 1 to 6: gluing, absorption and De Morgan.
 
 #include "prover_cases.h"

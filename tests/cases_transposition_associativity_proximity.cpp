@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows 7 to 12: transposition, associativity and proximity.
 
 #include "prover_cases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The law catalogue and the text-to-number rule that reads its counts.
 
 #include "law_catalogue.h"

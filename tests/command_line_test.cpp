@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: --help and --version answered without a display, any
 // other argument refused in one line with a non-zero exit, and a bare start
 // unchanged (without a display: its one-line message and exit code 1).

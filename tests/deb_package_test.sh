@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb with cpack and checks what a fresh install would get:
 #   deb_package_test.sh BUILD_DIR
 # its file list, its dependencies, that the installed files agree with each

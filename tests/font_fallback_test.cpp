@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where neither Times New Roman nor Liberation Serif is installed (CTest
 // runs this with a font configuration that offers only DejaVu Serif and
 // DejaVu Sans), the window still opens, takes the serif, and draws every

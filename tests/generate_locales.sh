@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the locales the window tests run in into a folder of the build
 # (the tests point LOCPATH at it), so that the system's own locales stay as
 # they are. Needs the locale sources of Debian's `locales` package.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a high-density screen (run with QT_SCALE_FACTOR=2): twice
 // the size in device pixels, the icon drawn at that size rather than blown
 // up, and no text cut off by its control.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window whatever the user's locale and screen density (CTest runs it in
 // several locales and at several scale factors): the locale really in effect,
 // proofs in ASCII digits and English truth words, every control inside the

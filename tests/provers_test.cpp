@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 21 provers against what is known of each law: the worked examples, the
 // value tables for every input, the shape of every proof, and the law itself
 // as plain Boolean functions, so that a proof that prints a wrong result fails

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in Bulgarian: with the catalogue installed the text boxes'
 // context menu reads in Bulgarian, and the window itself shows exactly what
 // it showed before.

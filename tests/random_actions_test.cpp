@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Restless hands on the real window: seeded random clicks, ctrl+clicks,
 // double-clicks, drags, scroll-bar clicks and keys (some held down), each
 // followed by a comparison of everything the user sees against the reference

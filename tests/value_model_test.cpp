@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the provers' values combine and print.
 
 #include "value.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's font draws exactly as Times New Roman asked for by name:
 // glyph for glyph and pixel for pixel, regular and bold, in Latin and
 // Cyrillic. CTest runs it with the machine's fonts and again with only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the user meets it: start-up state, places and colours, and
 // the reaction to clicks on the law list and the value selectors.
 

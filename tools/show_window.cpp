@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the real window with a chosen law and values, for screenshots:
 //   show_window ROW A B C   (ROW 1..21, values 0/1)
 // It selects them through the window's own lists, as a user's clicks would.
