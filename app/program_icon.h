@@ -4,9 +4,8 @@
 #include <QIcon>
 
 // The program's icon, a small truth table: three headers coloured like the
-// selectors of A, B and C over rows of cells. A desktop theme may replace
-// it under the program's desktop id; otherwise the pictures compiled into
-// the program (made from app/icons/boolean-laws.svg) are shown.
+// selectors of A, B and C over rows of cells, as pictures compiled into the
+// program (made from app/icons/boolean-laws.svg by scripts/render-icons.sh).
 namespace program_icon {
 
 QIcon make();

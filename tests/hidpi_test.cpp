@@ -56,7 +56,6 @@ private slots:
         QTest::newRow("1.5") << 1.5 << 48;
         QTest::newRow("2") << 2.0 << 64;
         QTest::newRow("4") << 4.0 << 128;
-        QTest::newRow("8") << 8.0 << 256;
     }
     void icon_is_drawn_at_each_density() {
         QFETCH(qreal, ratio);
