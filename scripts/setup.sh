@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (Debian 12 packages only), builds, and then either
 # starts the program (`run`) or runs the whole test suite headless (`test`).
 # Safe to run again and again: it installs only what is not there yet.
@@ -26,6 +27,8 @@ if [ "$mode" = test ]; then
   # compiled from the sources in `locales`; once more with DejaVu Serif as
   # the only serif; and under valgrind's memcheck.
   packages+=(locales fonts-dejavu-core valgrind)
+  # The proof sheets' PDF is read back as text.
+  packages+=(poppler-utils)
 fi
 
 "$root/scripts/install-missing.sh" "${packages[@]}"
