@@ -4,28 +4,12 @@
 // "\r\n" line ends as "\n". One process per law prints all its rows, and one
 // more prints a single row chosen with --values.
 
+#include "command_line_helpers.h"
 #include "law_catalogue.h"
-#include "law_proof.h"
-#include "program_run.h"
 
 #include <QTest>
 
 namespace {
-
-int variableCount(int row) { return catalogue::lawCatalogue[std::size_t(row)].variableCount == "3" ? 3 : 2; }
-
-// The result box's text for row index `row` and the assignment numbered
-// `bits` (A the most significant digit), from the provers themselves.
-QByteArray resultBoxText(int row, int bits) {
-    const int count = variableCount(row);
-    const auto digit = [&](int variable) {
-        return variable < count ? (bits >> (count - 1 - variable)) & 1 : 0;
-    };
-    const catalogue::LawRow &law = catalogue::lawCatalogue[std::size_t(row)];
-    QByteArray text = QByteArray::fromStdString(provers::lawProof(
-        std::int16_t(row), law.name, law.formula, provers::formValuesOf(digit(0), digit(1), digit(2))));
-    return text.replace("\r\n", "\n");
-}
 
 QString digitsOf(int row, int bits) {
     return QString::number(bits, 2).rightJustified(variableCount(row), QLatin1Char('0'));
