@@ -48,11 +48,18 @@ QString printable(QString text) {
     return text;
 }
 
+// pattern's %1, %2, ... become the named texts in one pass, so that a "%2"
+// typed in an argument is shown as typed.
 QString refusal(const QStringList &arguments, const char *pattern, const QStringList &named = {}) {
-    QString line = QString::fromUtf8(pattern);
-    for (const QString &name : named)
-        line = line.arg(printable(name));
-    return printable(arguments.constFirst()) + QStringLiteral(": ") + line + QLatin1Char('\n');
+    const QString text = QString::fromUtf8(pattern);
+    QString line = printable(arguments.constFirst()) + QStringLiteral(": ");
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('%') && i + 1 < text.size() && text[i + 1].isDigit())
+            line += printable(named.value(text[++i].digitValue() - 1));
+        else
+            line += text[i];
+    }
+    return line + QLatin1Char('\n');
 }
 
 Options read(const QStringList &arguments) {

@@ -86,6 +86,7 @@ private slots:
         QTest::newRow("law not a number") << QStringList{"--proof", "seven"} << "seven";
         QTest::newRow("law with a sign") << QStringList{"--proof", "+7"} << "+7";
         QTest::newRow("law with a blank") << QStringList{"--proof", " 7"} << " 7";
+        QTest::newRow("an argument like a placeholder") << QStringList{"%2"} << "%2";
         QTest::newRow("law given twice") << QStringList{"--proof", "1", "--proof", "2"} << "--proof";
         QTest::newRow("two digits for three variables")
             << QStringList{"--proof", "7", "--values", "10"} << "10";
