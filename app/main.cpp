@@ -3,6 +3,7 @@
 #include "display_check.h"
 #include "inf_tarvisko.h"
 #include "program_identity.h"
+#include "proof_sheet_actions.h"
 #include "qt_translation.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[]) {
     qt_translation::installBulgarian(application);
 
     Inf_Tarvisko window;
+    addProofSheetItems(window);
     window.show();
     return application.exec();
 }

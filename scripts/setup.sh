@@ -27,6 +27,8 @@ if [ "$mode" = test ]; then
   # compiled from the sources in `locales`; once more with DejaVu Serif as
   # the only serif; and under valgrind's memcheck.
   packages+=(locales fonts-dejavu-core valgrind)
+  # The proof sheets' PDF is read back as text.
+  packages+=(poppler-utils)
 fi
 
 "$root/scripts/install-missing.sh" "${packages[@]}"

@@ -38,6 +38,7 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort 
   done
   echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
   echo usr/share/doc/boolean-laws/copyright
+  echo usr/share/man/man1/boolean-laws.1.gz
 } | sort >"$work/expected"
 if ! diff -u "$work/expected" "$work/files"; then
   fail "the package's file list differs from the expected one (- expected, + packaged)"
@@ -45,7 +46,7 @@ fi
 
 # Dependencies: the shared libraries' packages plus what is read at run time.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation qt6-translations-l10n; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libc6 fonts-liberation qt6-translations-l10n; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = boolean-laws ] || fail "package name"
@@ -84,6 +85,19 @@ grep -q "<binary>boolean-laws</binary>" "$metainfo" || fail "provides/binary"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/boolean-laws" --version) || fail "--version exit code"
 [[ $version =~ ^boolean-laws\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version printed: $version"
 [ "${version#boolean-laws }" = "$(dpkg-deb -f "$deb" Version)" ] || fail "--version $version, package $(dpkg-deb -f "$deb" Version)"
+
+# The manual page is compressed and carries the package's version.
+man_page=$share/man/man1/boolean-laws.1.gz
+if gzip -t "$man_page" 2>/dev/null; then
+  zcat "$man_page" | grep -qF ".TH BOOLEAN-LAWS 1 \"\" \"boolean-laws $(dpkg-deb -f "$deb" Version)\"" ||
+    fail "manual page heading: $(zcat "$man_page" | grep '^\.TH')"
+else
+  fail "$man_page is not a gzip file"
+fi
+
+# A proof printed by the unpacked binary, as over ssh: no display.
+proof=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/boolean-laws" --proof 20 --values 01) || fail "--proof exit code"
+[ "$(sed -n 1p <<<"$proof")" = "20: функция импликация, заключение:" ] || fail "--proof printed: $proof"
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed" >&2

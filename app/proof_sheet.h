@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Proof sheets written to a file or sent to a printer, for the command line
+// and the window alike. They need fonts: a QGuiApplication must exist (the
+// offscreen platform is enough).
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QPrinter;
+
+// Writes the laws of `rows` (row indexes, 0 for law 1) to path: a PDF (A4)
+// where it ends in ".pdf", else one HTML page. The file is written whole or
+// not at all; an existing one is replaced. On failure, a Bulgarian line that
+// says why (without a line end).
+std::optional<QString> writeProofSheet(const QList<int> &rows, const QString &path);
+
+// The same sheet on a printer set up by the caller (a print dialog),
+// honouring the page range chosen there.
+void printProofSheet(QPrinter *printer, const QList<int> &rows);

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the window's context-menu items "Запази лист с доказателства…"
+// (Ctrl+S) and "Печат…" (Ctrl+P) do: ask whether the sheet holds the chosen
+// law or all 21, then where to save it or on which printer, and write or
+// print it. A failure to save is shown in a message box.
+
+class Inf_Tarvisko;
+class QWidget;
+
+// selectedRow: the law chosen in the window, 0 for law 1; -1 for none, and
+// then only the whole catalogue is offered.
+void saveProofSheetWithDialog(QWidget *parent, int selectedRow);
+void printProofSheetWithDialog(QWidget *parent, int selectedRow);
+
+// Adds the two items to the window's context menus, with their shortcuts.
+void addProofSheetItems(Inf_Tarvisko &window);
