@@ -8,28 +8,12 @@
 
 namespace provers {
 
-namespace {
-
-// Nearest integer, halves to even, as std::nearbyint gives in the default
-// rounding mode. Past 2^52 a double has no fraction bits left, so adding 2^52
-// does the rounding and subtracting it again is exact. std::nearbyint would be
-// the program's only call into the maths library, and the first proof of
-// every start would map 64 KiB of that library's code just for it.
-double roundHalfToEven(double value) {
-    constexpr double noFractionBits = 0x1p52;
-    const double magnitude = std::fabs(value);
-    if (!(magnitude < noFractionBits)) // already whole, infinite or not a number
-        return value;
-    return std::copysign((magnitude + noFractionBits) - noFractionBits, value);
-}
-
-} // namespace
-
 std::int32_t toInt32(Number n) {
     // The form's values are 0 and 1; clamping only keeps a wild value defined.
     constexpr double lowest = std::numeric_limits<std::int32_t>::min();
     constexpr double highest = std::numeric_limits<std::int32_t>::max();
-    const double rounded = roundHalfToEven(n.value());
+    // Nearest integer, halves to even (the default rounding mode).
+    const double rounded = std::nearbyint(n.value());
     if (std::isnan(rounded))
         return 0;
     if (rounded <= lowest)
