@@ -4,6 +4,7 @@
 #include "inf_tarvisko.h"
 #include "program_identity.h"
 #include "qt_translation.h"
+#include "truth_table_window.h"
 
 #include <QApplication>
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[]) {
     qt_translation::installBulgarian(application);
 
     Inf_Tarvisko window;
+    TruthTableWindow::attachTo(window);
     window.show();
     return application.exec();
 }
