@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Regenerates docs/screenshot.png, the README's picture of the window, after
-# any change to what the window shows (needs xvfb and imagemagick): the
-# distributive law A v (B ^ C) with A = 0, B = 1, C = 1.
+# Regenerates the README's pictures after any change to what the windows show
+# (needs xvfb, imagemagick and x11-utils):
+# - docs/screenshot.png: the distributive law A v (B ^ C) with A = 0, B = 1, C = 1;
+# - docs/truth-table.png: the truth-table window over De Morgan's law, with
+#   the student's slip !(A ^ B) = !A ^ !B typed in its place.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p docs
 scripts/screenshot.sh docs/screenshot.png 17 0 1 1
+scripts/screenshot.sh docs/truth-table.png 5 0 1 0 table '!(A ^ B) = !A ^ !B'
