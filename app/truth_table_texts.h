@@ -37,6 +37,36 @@ inline constexpr const char *notIdentityWithSides =
     "Не е тъждество: страните се различават на %1 (отбелязани с ✗).";
 inline constexpr const char *notIdentityAlone = "Не е тъждество: формулата е невярна на %1 (отбелязани с ✗).";
 
+// The exercise.
+inline constexpr const char *exerciseButton = "Провери &се";
+inline constexpr const char *exerciseName = "Провери се";
+inline constexpr const char *exerciseToolTip =
+    "Упражнение: предскажете стойностите на страните, преди да ги видите (Ctrl+E)";
+inline constexpr const char *checkButton = "&Провери";
+inline constexpr const char *checkName = "Провери";
+inline constexpr const char *checkToolTip =
+    "Отбелязва всяка попълнена клетка като вярна или грешна (Enter в таблицата)";
+inline constexpr const char *showTruthButton = "Покажи &отговорите";
+inline constexpr const char *showTruthName = "Покажи отговорите";
+inline constexpr const char *showTruthToolTip = "Показва верните стойности до вашите отговори";
+inline constexpr const char *restartButton = "Отна&чало";
+inline constexpr const char *restartName = "Отначало";
+inline constexpr const char *restartToolTip = "Изчиства всички отговори";
+// %1 cells to fill.
+inline constexpr const char *exercisePrompt =
+    "Попълнете %1 клетки: 0 и 1 пишат, интервал сменя, Delete изтрива; Enter проверява.";
+// %1 right of %2 cells.
+inline constexpr const char *score = "Верни: %1 от %2";
+inline constexpr const char *rightSign = "✓";
+inline constexpr const char *wrongSign = "✗";
+// The student's answer, then the true value.
+inline constexpr const char *withTruth = "%1 (вярно: %2)";
+inline constexpr const char *blankAnswer = "не е попълнена";
+inline constexpr const char *filledAnswer = "попълнена";
+inline constexpr const char *rightAnswer = "вярно ✓";
+inline constexpr const char *wrongAnswer = "грешно ✗";
+inline constexpr const char *trueValueIs = "; верният отговор е %1";
+
 inline constexpr const char *lawFormulaButton = "Формулата на &закона";
 inline constexpr const char *lawFormulaName = "Формулата на закона";
 inline constexpr const char *lawFormulaToolTip =

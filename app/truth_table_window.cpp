@@ -6,6 +6,7 @@
 #include "table_verdict.h"
 #include "truth_table_model.h"
 #include "truth_table_texts.h"
+#include "truth_table_view.h"
 #include "window_font.h"
 
 #include <QAccessibleWidget>
@@ -19,7 +20,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
-#include <QTableView>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -89,7 +90,7 @@ TruthTableWindow::TruthTableWindow(Inf_Tarvisko &main) : QWidget(&main, Qt::Wind
 
     buildControls();
     followLaw();
-    fitRows();
+    fitTable();
     connectToMainWindow();
     table_->setFocus();
 }
@@ -103,21 +104,14 @@ void TruthTableWindow::buildControls() {
     formulaLabel->setBuddy(formula_);
 
     model_ = new TruthTableModel(this);
-    table_ = new QTableView(this);
-    table_->setModel(model_);
+    table_ = new TruthTableView(model_, this);
     describe(table_, table_texts::tableName, table_texts::tableToolTip);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab leaves the table for the next control; the arrows move within it.
-    table_->setTabKeyNavigation(false);
     table_->setWordWrap(false);
     table_->setCornerButtonEnabled(false);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setMinimumWidth(
         table_->fontMetrics().horizontalAdvance(utf8(table_texts::rowDiffers)) * 3);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->horizontalHeader()->setHighlightSections(false);
 
     verdict_ = new QLineEdit(this);
@@ -133,6 +127,7 @@ void TruthTableWindow::buildControls() {
     lawFormula_ = new QPushButton(utf8(table_texts::lawFormulaButton), this);
     describe(lawFormula_, table_texts::lawFormulaName, table_texts::lawFormulaToolTip);
     lawFormula_->setAutoDefault(false);
+    buildExerciseButtons();
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(formulaLabel, 0, 0);
@@ -140,14 +135,17 @@ void TruthTableWindow::buildControls() {
     grid->addWidget(table_, 1, 0, 1, 2);
     grid->addWidget(verdictLabel, 2, 0);
     grid->addWidget(verdict_, 2, 1);
-    buttons_ = new QHBoxLayout;
-    buttons_->addWidget(lawFormula_);
-    buttons_->addStretch();
-    grid->addLayout(buttons_, 3, 0, 1, 2);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {lawFormula_, exercise_, check_, showTruth_, restart_})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    grid->addLayout(buttons, 3, 0, 1, 2);
     grid->setRowStretch(1, 1);
 
-    setTabOrder(formula_, table_);
-    setTabOrder(table_, lawFormula_);
+    const std::array<QWidget *, 7> tabOrder{formula_, table_,     lawFormula_, exercise_,
+                                            check_,   showTruth_, restart_};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     // The student's keystrokes re-tabulate; the law's own formula comes back
     // with the button or Escape in the field.
@@ -171,7 +169,47 @@ void TruthTableWindow::buildControls() {
         else
             chooseRow(chosen.first().row());
     });
-    connect(model_, &QAbstractItemModel::modelReset, this, &TruthTableWindow::fitRows);
+    connect(model_, &QAbstractItemModel::modelReset, this, &TruthTableWindow::fitTable);
+}
+
+QPushButton *TruthTableWindow::makeButton(const char *text, const char *name, const char *toolTip) {
+    auto *button = new QPushButton(utf8(text), this);
+    describe(button, name, toolTip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void TruthTableWindow::buildExerciseButtons() {
+    exercise_ =
+        makeButton(table_texts::exerciseButton, table_texts::exerciseName, table_texts::exerciseToolTip);
+    exercise_->setCheckable(true);
+    // The mnemonic is Alt+С; Ctrl+E works as well.
+    auto *toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(toggle, &QShortcut::activated, exercise_, &QPushButton::click);
+    check_ = makeButton(table_texts::checkButton, table_texts::checkName, table_texts::checkToolTip);
+    showTruth_ =
+        makeButton(table_texts::showTruthButton, table_texts::showTruthName, table_texts::showTruthToolTip);
+    showTruth_->setCheckable(true);
+    restart_ = makeButton(table_texts::restartButton, table_texts::restartName, table_texts::restartToolTip);
+    for (QPushButton *button : {check_, showTruth_, restart_})
+        button->hide();
+
+    connect(exercise_, &QPushButton::toggled, this, [this](bool on) {
+        for (QPushButton *button : {check_, showTruth_, restart_})
+            button->setVisible(on);
+        model_->setExercise(on);
+        table_->setExercise(on);
+    });
+    connect(check_, &QPushButton::clicked, model_, &TruthTableModel::check);
+    connect(table_, &TruthTableView::checkRequested, model_, &TruthTableModel::check);
+    connect(showTruth_, &QPushButton::toggled, model_, &TruthTableModel::showTruth);
+    connect(restart_, &QPushButton::clicked, model_, &TruthTableModel::restart);
+    connect(model_, &TruthTableModel::exerciseChanged, this, [this] {
+        // A fresh exercise hides the true values again.
+        const QSignalBlocker quiet(showTruth_);
+        showTruth_->setChecked(model_->isTruthShown());
+        showVerdict();
+    });
 }
 
 void TruthTableWindow::connectToMainWindow() {
@@ -209,20 +247,35 @@ void TruthTableWindow::followLaw() {
 
 void TruthTableWindow::tabulate(const QString &formula) {
     auto result = formulas::tabulate(formula.toStdString());
-    QString verdict;
     if (auto *table = std::get_if<formulas::TruthTable>(&result)) {
-        verdict = verdictOf(*table);
+        readError_.clear();
         model_->setTable(std::move(*table));
     } else {
-        verdict = verdictOf(std::get<formulas::ReadError>(result));
+        readError_ = verdictOf(std::get<formulas::ReadError>(result));
         model_->setTable(std::nullopt);
+    }
+    showVerdict();
+    updateTitle();
+    followValues();
+    if (model_->inExercise())
+        table_->setExercise(true); // the fresh exercise starts at its first cell
+}
+
+void TruthTableWindow::showVerdict() {
+    QString verdict = readError_;
+    if (!model_->table()) {
+        // The reader's own message, "Грешка на позиция N: …"
+    } else if (const formulas::TableExercise *exercise = model_->exercise()) {
+        verdict = model_->isChecked()
+                      ? utf8(table_texts::score).arg(exercise->rightCount()).arg(exercise->cellCount())
+                      : utf8(table_texts::exercisePrompt).arg(exercise->cellCount());
+    } else {
+        verdict = verdictOf(*model_->table());
     }
     if (verdict != verdict_->text()) {
         verdict_->setText(verdict);
         verdict_->setCursorPosition(0); // the beginning shows, should the window be narrowed
     }
-    updateTitle();
-    followValues();
 }
 
 void TruthTableWindow::updateTitle() {
@@ -245,11 +298,8 @@ void TruthTableWindow::followValues() {
     for (char variable : model_->table()->variables)
         row = 2 * row + (main_.Bul_Prom[std::size_t(variable - 'A')]->selectedRow() == 1 ? 1 : 0);
     const QModelIndex current = table_->currentIndex();
-    const QModelIndex target = model_->index(row, current.isValid() ? current.column() : 0);
     QScopedValueRollback following(followingSelectors_, true);
-    table_->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
-                                                          QItemSelectionModel::Rows);
-    table_->scrollTo(target);
+    table_->moveToCell(row, current.isValid() ? current.column() : 0);
 }
 
 void TruthTableWindow::chooseRow(int row) {
@@ -264,17 +314,31 @@ void TruthTableWindow::chooseRow(int row) {
     }
 }
 
-void TruthTableWindow::fitRows() {
-    // Eight rows and the header show whole at any scale and in any font; the
-    // columns take at least what their header texts need.
+void TruthTableWindow::fitTable() {
+    // Eight rows and the header show whole at any scale and in any font.
     if (model_->columnCount() == 0)
         return; // a formula that cannot be read keeps the table's place
-    const QHeaderView *columns = table_->horizontalHeader();
+    QHeaderView *columns = table_->horizontalHeader();
     const QHeaderView *rows = table_->verticalHeader();
-    const int frame = 2 * table_->frameWidth();
-    int width = rows->sizeHint().width();
-    for (int column = 0; column < model_->columnCount(); ++column)
-        width += columns->sectionSizeHint(column);
-    table_->setMinimumSize(width + frame,
-                           columns->sizeHint().height() + mostRows * rows->defaultSectionSize() + frame);
+    const QFontMetrics metrics = table_->fontMetrics();
+    // The variables' columns narrow, twice their letter; the sides share the
+    // rest, with room at least for an answer, its mark and the true value.
+    const QString widestAnswer =
+        utf8(table_texts::withTruth)
+            .arg(QStringLiteral("0 ") + utf8(table_texts::wrongSign), QStringLiteral("1"));
+    const int answerWidth = metrics.horizontalAdvance(widestAnswer) + 2 * metrics.averageCharWidth();
+    int width = rows->sizeHint().width() + 2 * table_->frameWidth();
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const int hint = columns->sectionSizeHint(column);
+        if (column < model_->variableCount()) {
+            columns->setSectionResizeMode(column, QHeaderView::Fixed);
+            columns->resizeSection(column, 2 * hint);
+            width += 2 * hint;
+        } else {
+            columns->setSectionResizeMode(column, QHeaderView::Stretch);
+            width += std::max(hint, answerWidth);
+        }
+    }
+    table_->setMinimumSize(width, columns->sizeHint().height() + mostRows * rows->defaultSectionSize() +
+                                      2 * table_->frameWidth());
 }

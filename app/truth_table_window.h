@@ -15,11 +15,10 @@
 
 class Inf_Tarvisko;
 class QAction;
-class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
-class QTableView;
 class TruthTableModel;
+class TruthTableView;
 
 class TruthTableWindow : public QWidget {
     Q_OBJECT
@@ -38,6 +37,8 @@ protected:
 private:
     void placeBeside(const QWidget &main);
     void buildControls();
+    void buildExerciseButtons();
+    QPushButton *makeButton(const char *text, const char *name, const char *toolTip);
     void connectToMainWindow();
 
     int lawRow() const;
@@ -46,16 +47,21 @@ private:
     void tabulate(const QString &formula);
     void chooseRow(int row);
     void updateTitle();
-    void fitRows();
+    void showVerdict();
+    void fitTable();
 
     Inf_Tarvisko &main_;
     QLineEdit *formula_ = nullptr;
-    QTableView *table_ = nullptr;
+    TruthTableView *table_ = nullptr;
     QLineEdit *verdict_ = nullptr;
     QPushButton *lawFormula_ = nullptr;
-    QHBoxLayout *buttons_ = nullptr;
+    QPushButton *exercise_ = nullptr; // "Провери се", checkable
+    QPushButton *check_ = nullptr;
+    QPushButton *showTruth_ = nullptr;
+    QPushButton *restart_ = nullptr;
     TruthTableModel *model_ = nullptr;
 
+    QString readError_;             // the reader's message while the formula cannot be read
     int shownLaw_ = -1;             // the law whose formula the field was given
     bool edited_ = false;           // the field holds the student's own formula
     bool settingSelectors_ = false; // our own row choice echoing back from the selectors

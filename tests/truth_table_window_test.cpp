@@ -106,6 +106,25 @@ double inkContrast(const QImage &picture, const QRect &area) {
     return best;
 }
 
+// The sides' cells as the exercise shows them, "|" between rows and ","
+// between the sides.
+QString answers(const QAbstractItemModel *model, int variables) {
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList sides;
+        for (int column = variables; column < model->columnCount(); ++column)
+            sides << model->index(row, column).data().toString();
+        rows << sides.join(QLatin1Char(','));
+    }
+    return rows.join(QLatin1Char('|'));
+}
+
+void clickCell(int row, int column) {
+    QTableView *view = tableView();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(row, column)).center());
+}
+
 } // namespace
 
 class TruthTableWindowTest : public QObject {
@@ -117,6 +136,13 @@ class TruthTableWindowTest : public QObject {
         QTest::keyClick(main->windowHandle(), Qt::Key_T, Qt::ControlModifier);
         QVERIFY(tableWindow(*main));
         QVERIFY(QTest::qWaitForWindowActive(tableWindow(*main)));
+    }
+    // Law 1 (both sides equal A) in the exercise, the focus in the table.
+    void startExercise() {
+        openTable();
+        QTest::keyClick(tableWindow(*main)->windowHandle(), Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(named<QPushButton>("Провери се")->isChecked());
+        tableView()->setFocus();
     }
 
 private slots:
@@ -310,6 +336,92 @@ private slots:
                     view->horizontalHeader()->sectionSizeHint(column));
     }
 
+    void the_exercise_blanks_the_sides_and_ctrl_e_ends_it() {
+        startExercise();
+        const QAbstractItemModel *model = tableView()->model();
+        QCOMPARE(cells(model), QStringLiteral("00|01|10|11")); // the variables stay
+        QCOMPARE(answers(model, 2), QStringLiteral(",|,|,|,"));
+        QVERIFY(verdictLine()->text().contains(QStringLiteral("8 клетки")));
+        for (const char *name : {"Провери", "Покажи отговорите", "Отначало"})
+            QVERIFY(named<QPushButton>(name)->isVisible());
+        QTest::keyClick(tableWindow(*main)->windowHandle(), Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!named<QPushButton>("Провери се")->isChecked());
+        QCOMPARE(cells(model), QStringLiteral("0000|0100|1011|1111"));
+        QVERIFY(verdictLine()->text().startsWith(QStringLiteral("Тъждество")));
+        QVERIFY(!named<QPushButton>("Провери")->isVisible());
+    }
+
+    void keys_fill_check_reveal_and_restart() {
+        startExercise();
+        QTableView *view = tableView();
+        const QAbstractItemModel *model = view->model();
+        // From the first cell to fill: 1 (wrong), 0 (right), then two Spaces
+        // (blank, 0, 1: right); Tab to the right side, 1 and 0 write it and
+        // the row below; Up and Delete clear the 1 again.
+        for (Qt::Key key : {Qt::Key_1, Qt::Key_0, Qt::Key_Space, Qt::Key_Space, Qt::Key_Tab, Qt::Key_1,
+                            Qt::Key_0, Qt::Key_Up, Qt::Key_Delete})
+            QTest::keyClick(view, key);
+        QCOMPARE(answers(model, 2), QStringLiteral("1,|0,|1,|,0"));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(verdictLine()->text(), QStringLiteral("Верни: 2 от 8"));
+        QCOMPARE(answers(model, 2), QStringLiteral("1 ✗,|0 ✓,|1 ✓,|,0 ✗"));
+        QVERIFY(
+            model->index(0, 2).data(Qt::AccessibleDescriptionRole).toString().contains(QStringLiteral("✗")));
+        QVERIFY(
+            model->index(1, 2).data(Qt::AccessibleDescriptionRole).toString().contains(QStringLiteral("✓")));
+        QCOMPARE(model->index(0, 2).data(Qt::BackgroundRole).value<QColor>(), QColor(0xFF, 0xC8, 0xC8));
+        QCOMPARE(model->index(1, 2).data(Qt::BackgroundRole).value<QColor>(), QColor(0xC8, 0xF0, 0xC8));
+        QVERIFY(!model->index(3, 2).data(Qt::BackgroundRole).isValid()); // a blank is not marked
+
+        QTest::mouseClick(named<QPushButton>("Покажи отговорите"), Qt::LeftButton);
+        QCOMPARE(model->index(0, 2).data().toString(), QStringLiteral("1 ✗ (вярно: 0)"));
+        QCOMPARE(model->index(3, 2).data().toString(), QStringLiteral("(вярно: 1)"));
+        QTest::mouseClick(named<QPushButton>("Отначало"), Qt::LeftButton);
+        QCOMPARE(answers(model, 2), QStringLiteral(",|,|,|,"));
+        QVERIFY(!named<QPushButton>("Покажи отговорите")->isChecked());
+        QVERIFY(!verdictLine()->text().startsWith(QStringLiteral("Верни")));
+    }
+
+    void a_click_steps_a_cell_and_chooses_its_row() {
+        startExercise();
+        QStringList seen;
+        for (int click = 0; click < 3; ++click) {
+            clickCell(2, 3);
+            seen << tableView()->model()->index(2, 3).data().toString();
+        }
+        QCOMPARE(seen.join(QLatin1Char(',')), QStringLiteral("0,1,"));
+        QCOMPARE(main->Bul_Prom[0]->selectedRow(), 1); // row 2: A = 1, B = 0
+        QCOMPARE(main->Bul_Prom[1]->selectedRow(), 0);
+        QCOMPARE(main->resultText(), expectedProof(0, 1, 0, 0));
+    }
+
+    void tab_after_the_last_cell_leaves_the_table() {
+        startExercise();
+        QTableView *view = tableView();
+        view->setCurrentIndex(view->model()->index(3, 3));
+        QTest::keyClick(view, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), named<QPushButton>("Формулата на закона"));
+    }
+
+    void another_law_or_an_edit_starts_afresh() {
+        startExercise();
+        QTest::keyClick(tableView(), Qt::Key_1);
+        main->List1[0]->setCurrentRow(6);
+        QCOMPARE(answers(tableView()->model(), 3), QStringLiteral(",|,|,|,|,|,|,|,"));
+        QVERIFY(named<QPushButton>("Провери се")->isChecked());
+        tableView()->setFocus();
+        QTest::keyClick(tableView(), Qt::Key_1);
+        typeFormula(QStringLiteral("A ^ !B"));
+        QCOMPARE(answers(tableView()->model(), 2), QStringLiteral("|||"));
+        QCOMPARE(headers(tableView()->model()), QStringLiteral("A,B,Стойност"));
+        QVERIFY(verdictLine()->text().contains(QStringLiteral("4 клетки")));
+        tableView()->setFocus();
+        tableView()->setCurrentIndex(tableView()->model()->index(0, 2));
+        for (Qt::Key key : {Qt::Key_0, Qt::Key_0, Qt::Key_1, Qt::Key_1, Qt::Key_Enter})
+            QTest::keyClick(tableView(), key);
+        QCOMPARE(verdictLine()->text(), QStringLiteral("Верни: 3 от 4"));
+    }
+
     void readable_on_a_dark_palette() {
         QPalette dark;
         for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
@@ -323,7 +435,7 @@ private slots:
         openTable();
         typeFormula(QStringLiteral("A v B = A")); // row 1 marked
         QTableView *view = tableView();
-        const QImage picture = tableWindow(*main)->grab().toImage();
+        QImage picture = tableWindow(*main)->grab().toImage();
         const qreal scale = picture.devicePixelRatio();
         auto check = [&](QWidget *widget, QRect area, const char *what) {
             const QRect onWindow(widget->mapTo(tableWindow(*main), area.topLeft()), area.size());
@@ -337,6 +449,15 @@ private slots:
         check(view->viewport(), view->visualRect(model->index(2, 2)).adjusted(2, 2, -2, -2), "plain cell");
         check(verdictLine(), verdictLine()->contentsRect(), "verdict");
         check(formulaField(), formulaField()->contentsRect(), "formula");
+
+        // The exercise's right and wrong marks.
+        QTest::keyClick(tableWindow(*main)->windowHandle(), Qt::Key_E, Qt::ControlModifier);
+        for (Qt::Key key : {Qt::Key_0, Qt::Key_0, Qt::Key_Enter})
+            QTest::keyClick(view, key);
+        const QImage marks = tableWindow(*main)->grab().toImage();
+        picture = marks;
+        check(view->viewport(), view->visualRect(model->index(0, 2)).adjusted(2, 2, -2, -2), "right answer");
+        check(view->viewport(), view->visualRect(model->index(1, 2)).adjusted(2, 2, -2, -2), "wrong answer");
     }
 };
 
