@@ -9,3 +9,6 @@ cd "$(dirname "$0")/.."
 mkdir -p docs
 scripts/screenshot.sh docs/screenshot.png 17 0 1 1
 scripts/screenshot.sh docs/truth-table.png 5 0 1 0 table '!(A ^ B) = !A ^ !B'
+# - docs/check-yourself.png: "check yourself" on the transposition law, some
+#   answers right, some wrong, one cell left blank, checked: 12 of 16.
+scripts/screenshot.sh docs/check-yourself.png 7 0 0 0 table '' '010101110110d011c'
