@@ -15,8 +15,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 
@@ -169,6 +171,19 @@ private slots:
         openTable();
         QCOMPARE(main->findChildren<TruthTableWindow *>().size(), 1);
         QCOMPARE(tableWindow(*main), first);
+    }
+
+    // The table is the main window's: closing the main window ends the
+    // program even while the table is open.
+    void closing_the_main_window_ends_the_program() {
+        openTable();
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        QTimer::singleShot(0, main.get(), [this] { main->close(); });
+        QTimer giveUp; // a table left open would keep the program running
+        giveUp.callOnTimeout(qApp, &QCoreApplication::quit);
+        giveUp.start(3000);
+        QApplication::exec();
+        QCOMPARE(lastClosed.size(), 1);
     }
 
     void the_context_menus_open_it_data() {
