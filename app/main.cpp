@@ -5,6 +5,7 @@
 #include "program_identity.h"
 #include "proof_sheet_actions.h"
 #include "qt_translation.h"
+#include "truth_table_window.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char *argv[]) {
     qt_translation::installBulgarian(application);
 
     Inf_Tarvisko window;
+    TruthTableWindow::attachTo(window);
     addProofSheetItems(window);
     window.show();
     return application.exec();

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Regenerates docs/screenshot.png, the README's picture of the window, after
-# any change to what the window shows (needs xvfb and imagemagick): the
-# distributive law A v (B ^ C) with A = 0, B = 1, C = 1.
+# Regenerates the README's pictures after any change to what the windows show
+# (needs xvfb, imagemagick and x11-utils):
+# - docs/screenshot.png: the distributive law A v (B ^ C) with A = 0, B = 1, C = 1;
+# - docs/truth-table.png: the truth-table window over De Morgan's law, with
+#   the student's slip !(A ^ B) = !A ^ !B typed in its place.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p docs
 scripts/screenshot.sh docs/screenshot.png 17 0 1 1
+scripts/screenshot.sh docs/truth-table.png 5 0 1 0 table '!(A ^ B) = !A ^ !B'
+# - docs/check-yourself.png: "check yourself" on the transposition law, some
+#   answers right, some wrong, one cell left blank, checked: 12 of 16.
+scripts/screenshot.sh docs/check-yourself.png 7 0 0 0 table '' '010101110110d011c'

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Screenshot of the real window under Xvfb (needs xvfb and imagemagick):
+# Screenshot of the real window under Xvfb (needs xvfb, imagemagick and
+# x11-utils):
 #   scripts/screenshot.sh OUT.png [ROW A B C]
+#   scripts/screenshot.sh OUT.png ROW A B C table [FORMULA]
+# The second form shoots the truth-table window alone, opened beside the main
+# window (with FORMULA typed over the law's, when given).
 # It builds in build/ (BUILD_DIR=... for another folder), with the tests and
 # the developer tools on.
 set -euo pipefail
@@ -11,9 +15,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${BUILD_DIR:-$root/build}")
 cmake -S "$root" -B "$build" -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" --target show_window >/dev/null
-xvfb-run -a -s "-screen 0 640x480x24" bash -c '
-  "$0" "$@" &
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+  out=$1
+  shift
+  "$@" &
   app=$!
   sleep 2
-  import -window root -crop 572x405+0+0 +repage "'"$out"'"
-  kill $app' "$build/tools/show_window" "$@"
+  if [ "${6:-}" = table ]; then
+    id=$(xwininfo -root -tree | awk "/\"Таблица на истинност/ { print \$1; exit }")
+    import -window "$id" "$out"
+  else
+    import -window root -crop 572x405+0+0 +repage "$out"
+  fi
+  kill $app' _ "$out" "$build/tools/show_window" "$@"

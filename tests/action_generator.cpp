@@ -75,7 +75,13 @@ UserAction ActionGenerator::next() {
         for (int count = 1 + below(3); count > 0; --count)
             action.text += typed[below(int(typed.size()))];
         return action;
-    } else if (roll < 60) {
+    } else if (roll < 56) {
+        action.kind = Kind::OpenTable;
+        action.opening = UserAction::Opening(below(3));
+        action.target = Control::LawList;
+        action.row = below(ReferenceModel::rowCount(Control::LawList));
+        return action;
+    } else if (roll < 62) {
         action.kind = Kind::ClickPoint;
         action.modifiers = clickModifiers();
         const QSize size = ReferenceModel::windowSize();

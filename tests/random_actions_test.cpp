@@ -11,6 +11,7 @@
 #include "action_generator.h"
 #include "inf_tarvisko.h"
 #include "reference_model.h"
+#include "truth_table_window.h"
 #include "window_driver.h"
 
 #include <QLabel>
@@ -41,6 +42,7 @@ struct Mismatch {
 
 std::unique_ptr<Inf_Tarvisko> freshWindow() {
     auto window = std::make_unique<Inf_Tarvisko>();
+    TruthTableWindow::attachTo(*window);
     window->show();
     // What a window manager does for a new window; a bare X server does not.
     window->activateWindow();

@@ -123,6 +123,9 @@ void ReferenceModel::apply(const UserAction &action) {
     case Kind::TypeText:
         typed_ += action.text.toLower();
         break;
+    case Kind::OpenTable:
+        openTable(action);
+        break;
     }
     keepFocusShown();
 }
@@ -156,6 +159,25 @@ void ReferenceModel::press(Control list, int row, Qt::KeyboardModifiers modifier
     // Ctrl+click would deselect the selected row; the list keeps it.
     if (!(modifiers & Qt::ControlModifier) || row != state.selected)
         state.selected = row;
+}
+
+void ReferenceModel::openTable(const UserAction &action) {
+    // Only the law list and the result box have the item in their menus; a
+    // right-click selects the row under it first. The window opened is
+    // closed again, and the main window's focus comes back where it was.
+    switch (action.opening) {
+    case UserAction::Opening::Shortcut:
+        ++tablesOpened_;
+        break;
+    case UserAction::Opening::ShiftF10:
+        if (focus_ == Control::LawList || focus_ == Control::ResultBox)
+            ++tablesOpened_;
+        break;
+    case UserAction::Opening::RightClickLawRow:
+        press(Control::LawList, action.row, Qt::NoModifier);
+        ++tablesOpened_;
+        break;
+    }
 }
 
 void ReferenceModel::moveOver(Control list, int row) {
@@ -262,6 +284,7 @@ WindowState ReferenceModel::expected() const {
     }
     state.formComplements = {values_[0].selected == 1 ? 0 : 1, values_[1].selected == 1 ? 0 : 1};
     state.focus = nameOf(focus_);
+    state.tablesOpened = tablesOpened_;
     const Inputs inputs{values_[0].selected, values_[1].selected, values_[2].selected};
     state.result = headerOf(law_.selected) + proofOf(law_.selected, inputs);
     state.shownResult = QString::fromUtf8(state.result).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -71,6 +71,7 @@ private:
     void clickAt(QPoint point);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers);
     void listKey(Control list, Qt::Key key, Qt::KeyboardModifiers modifiers);
+    void openTable(const UserAction &action);
     void moveFocus(bool forward);
     void keepFocusShown();
 
@@ -79,6 +80,7 @@ private:
     std::array<ListState, 3> values_{};
     Control focus_ = Control::Description; // the first control in tab order
     QString typed_;                        // every letter typed, in lower case
+    int tablesOpened_ = 0;
 };
 
 } // namespace testing

@@ -91,6 +91,17 @@ QString describe(const UserAction &action) {
     }
     case UserAction::Kind::TypeText:
         return QStringLiteral("type \"%1\"").arg(action.text);
+    case UserAction::Kind::OpenTable:
+        switch (action.opening) {
+        case UserAction::Opening::Shortcut:
+            return QStringLiteral("press ctrl+T for the truth table, then close it");
+        case UserAction::Opening::ShiftF10:
+            return QStringLiteral("press shift+F10 and choose the truth table, then close it");
+        case UserAction::Opening::RightClickLawRow:
+            return QStringLiteral("right-click row %1 of the law list").arg(action.row) + where +
+                   QStringLiteral(" and choose the truth table, then close it");
+        }
+        break;
     }
     return QStringLiteral("?");
 }

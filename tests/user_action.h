@@ -28,7 +28,12 @@ struct UserAction {
         ClickPoint,     // anywhere in the window outside the lists: title, labels, text boxes, bare window
         Key,            // a key to whatever has focus, held for `repeats` auto-repeats
         TypeText,       // letters or digits to whatever has focus: a list jumps to a row they begin
+        OpenTable,      // asks for the truth-table window `opening`'s way, then closes it
     };
+    // Ctrl+T anywhere; Shift+F10 and the context menu's item, where the
+    // control with the focus has that menu; or a right-click on `row` of the
+    // law list and the menu's item.
+    enum class Opening { Shortcut, ShiftF10, RightClickLawRow };
 
     Kind kind = Kind::Key;
     Control target = Control::Nothing;
@@ -43,6 +48,7 @@ struct UserAction {
     QString text;
     Qt::KeyboardModifiers modifiers;
     int repeats = 0;
+    Opening opening = Opening::Shortcut;
 };
 
 // One line a developer can read and redo by hand.

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_driver.h"
 
+#include "law_catalogue.h"
+#include "truth_table_texts.h"
+#include "truth_table_window.h"
 #include "window_helpers.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 
 namespace testing {
@@ -171,8 +177,68 @@ QString WindowDriver::perform(const UserAction &action) {
             QTest::simulateEvent(platformWindow, false, code, Qt::NoModifier, QString(typed), false);
         }
         break;
+    case Kind::OpenTable:
+        switch (action.opening) {
+        case UserAction::Opening::Shortcut:
+            QTest::keyClick(platformWindow, Qt::Key_T, Qt::ControlModifier);
+            break;
+        case UserAction::Opening::ShiftF10:
+            QTest::keyClick(platformWindow, Qt::Key_F10, Qt::ShiftModifier);
+            break;
+        case UserAction::Opening::RightClickLawRow:
+            QTest::mouseClick(platformWindow, Qt::RightButton, Qt::NoModifier,
+                              rowPoint(Control::LawList, action.row, action.across, action.down));
+            break;
+        }
+        break;
     }
+    // A right-click on the law list opens its menu, whatever the action meant.
+    settleMenusAndTable(action.kind == Kind::OpenTable);
     return problem_;
+}
+
+void WindowDriver::settleMenusAndTable(bool chooseTable) {
+    if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+        QAction *item = nullptr;
+        for (QAction *action : menu->actions())
+            if (chooseTable && action->text() == QString::fromUtf8(table_texts::menuItem))
+                item = action;
+        if (item) {
+            menu->setActiveAction(item);
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else {
+            QTest::keyClick(menu, Qt::Key_Escape);
+        }
+    }
+    auto *table = window_.findChild<TruthTableWindow *>();
+    if (!table || !table->isVisible())
+        return;
+    ++tablesOpened_;
+    if (problem_.isEmpty())
+        problem_ = checkTable(*table);
+    // What a window manager does when a window closes: the one below it
+    // becomes active again.
+    table->close();
+    window_.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window_) && problem_.isEmpty())
+        problem_ = QStringLiteral("the main window never became active again");
+}
+
+QString WindowDriver::checkTable(const QWidget &table) const {
+    const int law = window_.List1[0]->selectedRow();
+    const std::string_view formula = catalogue::lawCatalogue.at(std::size_t(law)).formula;
+    const auto *field = table.findChild<QLineEdit *>();
+    if (!table.windowTitle().startsWith(QStringLiteral("Таблица на истинност")) || !field ||
+        field->text() != QString::fromUtf8(formula.data(), qsizetype(formula.size())).trimmed())
+        return QStringLiteral("the truth table does not show law %1").arg(law + 1);
+    int row = 0;
+    const int variables = window_.Bul_Prom[2]->isHidden() ? 2 : 3;
+    for (int i = 0; i < variables; ++i)
+        row = 2 * row + window_.Bul_Prom[std::size_t(i)]->selectedRow();
+    const QModelIndexList chosen = table.findChild<QTableView *>()->selectionModel()->selectedRows();
+    if (chosen.size() != 1 || chosen.first().row() != row)
+        return QStringLiteral("the truth table's chosen row is not %1").arg(row);
+    return {};
 }
 
 WindowState WindowDriver::observe() const {
@@ -201,6 +267,7 @@ WindowState WindowDriver::observe() const {
     const provers::FormValues &form = window_.formValues();
     state.formValues = {form.A, form.B, form.C};
     state.formComplements = {form.NotA, form.NotB};
+    state.tablesOpened = tablesOpened_;
     return state;
 }
 

@@ -40,9 +40,14 @@ private:
     QRect rowRect(Control list, int row) const;
     QPoint belowRowsPoint(Control list);
     void clickScrollBar(QScrollBar *bar, int along);
+    // Closes a context menu left open, or chooses its truth-table item; then
+    // checks and closes a truth-table window that opened.
+    void settleMenusAndTable(bool chooseTable);
+    QString checkTable(const QWidget &table) const;
 
     Inf_Tarvisko &window_;
     QString problem_;
+    int tablesOpened_ = 0;
 };
 
 } // namespace testing

@@ -51,6 +51,7 @@ QStringList differences(const WindowState &expected, const WindowState &shown) {
     compare.field(QStringLiteral("result text"), expected.result, shown.result);
     compare.field(QStringLiteral("result box shows"), expected.shownResult, shown.shownResult);
     compare.field(QStringLiteral("description box shows"), expected.description, shown.description);
+    compare.field(QStringLiteral("truth-table windows opened"), expected.tablesOpened, shown.tablesOpened);
     return compare.lines;
 }
 

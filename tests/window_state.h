@@ -27,6 +27,7 @@ struct WindowState {
     QString description; // the description box never changes
     std::array<double, 3> formValues{};
     std::array<int, 2> formComplements{}; // NotA, NotB
+    int tablesOpened = 0;                 // truth-table windows opened (and closed again)
 };
 
 // Readable lines "what: expected ..., window shows ...", empty when equal.

@@ -1,26 +1,80 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the real window with a chosen law and values, for screenshots:
-//   show_window ROW A B C   (ROW 1..21, values 0/1)
-// It selects them through the window's own lists, as a user's clicks would.
+//   show_window ROW A B C [table [FORMULA [KEYS]]]   (ROW 1..21, values 0/1)
+// It selects them through the window's own lists, as a user's clicks would;
+// "table" opens the truth-table window too, as Ctrl+T would, and types
+// FORMULA over the law's (none when empty). KEYS start "check yourself" and
+// go to the table: 0, 1 and blank as they are, "t" for Tab, "d" for Down,
+// "c" for Enter (check), "r" for a click on "Покажи отговорите".
 
 #include "inf_tarvisko.h"
+#include "truth_table_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+QPushButton *button(const QWidget &window, const QString &name) {
+    for (auto *button : window.findChildren<QPushButton *>())
+        if (button->accessibleName() == name)
+            return button;
+    return nullptr;
+}
+
+void exercise(const QWidget &window, const char *keys) {
+    button(window, QStringLiteral("Провери се"))->click();
+    auto *table = window.findChild<QTableView *>();
+    table->setFocus();
+    for (const char *key = keys; *key; ++key) {
+        if (*key == 'r') {
+            button(window, QStringLiteral("Покажи отговорите"))->click();
+            continue;
+        }
+        const int code = *key == 't'   ? int(Qt::Key_Tab)
+                         : *key == 'd' ? int(Qt::Key_Down)
+                         : *key == 'c' ? int(Qt::Key_Return)
+                                       : int(*key);
+        const QString text = std::strchr("tdc", *key) ? QString() : QString(QLatin1Char(*key));
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(table, &press);
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     Inf_Tarvisko window;
-    if (argc == 5) {
+    QAction *openTable = TruthTableWindow::attachTo(window);
+    const bool table = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "table") == 0;
+    if (argc == 5 || table) {
         window.List1[0]->setCurrentRow(std::atoi(argv[1]) - 1);
         for (std::size_t i = 0; i < 3; ++i)
             window.Bul_Prom[i]->setCurrentRow(std::atoi(argv[i + 2]));
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: %s [ROW A B C]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [ROW A B C [table [FORMULA [KEYS]]]]\n", argv[0]);
         return 2;
     }
     window.show();
+    if (!table)
+        return application.exec();
+    openTable->trigger();
+    auto *tableWindow = window.findChild<TruthTableWindow *>();
+    if (argc >= 7 && *argv[6]) {
+        auto *field = tableWindow->findChild<QLineEdit *>();
+        field->selectAll();
+        field->insert(QString::fromLocal8Bit(argv[6])); // as typed: the law stays
+    }
+    if (argc == 8)
+        exercise(*tableWindow, argv[7]);
     return application.exec();
 }

@@ -1,0 +1,344 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "truth_table_window.h"
+
+#include "inf_tarvisko.h"
+#include "law_catalogue.h"
+#include "table_verdict.h"
+#include "truth_table_model.h"
+#include "truth_table_texts.h"
+#include "truth_table_view.h"
+#include "window_font.h"
+
+#include <QAccessibleWidget>
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+
+namespace {
+
+QString utf8(const char *text) { return QString::fromUtf8(text); }
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// What a screen reader announces; the description is the tool-tip.
+void describe(QWidget *control, const char *name, const char *toolTip) {
+    control->setToolTip(utf8(toolTip));
+    control->setAccessibleName(utf8(name));
+    control->setAccessibleDescription(control->toolTip());
+}
+
+// A plain top-level widget reads as a pane; readers announce a window (and
+// its title) only for this role.
+QAccessibleInterface *windowInterface(const QString &className, QObject *object) {
+    if (className == QLatin1String("TruthTableWindow") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+// The table shows up to eight rows (three variables) without scrolling.
+constexpr int mostRows = 8;
+
+// The widest texts the two lines must show whole: the catalogue's longest
+// formula, and the longest message of the verdict line.
+constexpr const char *widestFormula = "(A ^ B) v (!A ^ C) v (B ^ C) = (A ^ B) v (!A ^ C)";
+constexpr const char *widestVerdict =
+    "Грешка на позиция 1000: очаква се променлива (A, B, C), 0, 1, „!“ или „(“";
+
+} // namespace
+
+QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
+    auto *open = new QAction(utf8(table_texts::menuItem), &main);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    main.addToContextMenus(open);
+    QObject::connect(open, &QAction::triggered, &main, [&main] {
+        auto *window = main.findChild<TruthTableWindow *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!window) {
+            window = new TruthTableWindow(main);
+            window->placeBeside(main);
+        }
+        if (window->isVisible())
+            window->raise(); // a window just shown is on top already
+        window->show();
+        window->activateWindow();
+    });
+    return open;
+}
+
+void TruthTableWindow::placeBeside(const QWidget &main) {
+    // Right of the main window where the screen has room, so that the proof
+    // and the table show together; elsewhere the desktop places it.
+    adjustSize();
+    const QRect screen = main.screen()->availableGeometry();
+    const QPoint at = main.frameGeometry().topRight() + QPoint(1, 0);
+    if (screen.contains(QRect(at, frameSize())))
+        move(at);
+}
+
+TruthTableWindow::TruthTableWindow(Inf_Tarvisko &main) : QWidget(&main, Qt::Window), main_(main) {
+    static const bool windowRoleKnown = (QAccessible::installFactory(windowInterface), true);
+    Q_UNUSED(windowRoleKnown);
+    setObjectName(QStringLiteral("TruthTableWindow"));
+    setWindowIcon(main.windowIcon());
+    setFont(windowFont());
+
+    buildControls();
+    followLaw();
+    fitTable();
+    connectToMainWindow();
+    table_->setFocus();
+}
+
+void TruthTableWindow::buildControls() {
+    formula_ = new QLineEdit(this);
+    describe(formula_, table_texts::formulaName, table_texts::formulaToolTip);
+    formula_->setMinimumWidth(formula_->fontMetrics().horizontalAdvance(utf8(widestFormula)) +
+                              formula_->fontMetrics().averageCharWidth() * 4);
+    auto *formulaLabel = new QLabel(utf8(table_texts::formulaLabel), this);
+    formulaLabel->setBuddy(formula_);
+
+    model_ = new TruthTableModel(this);
+    table_ = new TruthTableView(model_, this);
+    describe(table_, table_texts::tableName, table_texts::tableToolTip);
+    table_->setWordWrap(false);
+    table_->setCornerButtonEnabled(false);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setMinimumWidth(
+        table_->fontMetrics().horizontalAdvance(utf8(table_texts::rowDiffers)) * 3);
+    table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    table_->horizontalHeader()->setHighlightSections(false);
+
+    verdict_ = new QLineEdit(this);
+    describe(verdict_, table_texts::verdictName, table_texts::verdictToolTip);
+    verdict_->setReadOnly(true);
+    // Read and copied, but not a stop on the way from the table to the buttons.
+    verdict_->setFocusPolicy(Qt::ClickFocus);
+    verdict_->setMinimumWidth(verdict_->fontMetrics().horizontalAdvance(utf8(widestVerdict)) +
+                              verdict_->fontMetrics().averageCharWidth() * 2);
+    auto *verdictLabel = new QLabel(utf8(table_texts::verdictLabel), this);
+    verdictLabel->setBuddy(verdict_);
+
+    lawFormula_ = new QPushButton(utf8(table_texts::lawFormulaButton), this);
+    describe(lawFormula_, table_texts::lawFormulaName, table_texts::lawFormulaToolTip);
+    lawFormula_->setAutoDefault(false);
+    buildExerciseButtons();
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(formulaLabel, 0, 0);
+    grid->addWidget(formula_, 0, 1);
+    grid->addWidget(table_, 1, 0, 1, 2);
+    grid->addWidget(verdictLabel, 2, 0);
+    grid->addWidget(verdict_, 2, 1);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {lawFormula_, exercise_, check_, showTruth_, restart_})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+
+    const std::array<QWidget *, 7> tabOrder{formula_, table_,     lawFormula_, exercise_,
+                                            check_,   showTruth_, restart_};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    // The student's keystrokes re-tabulate; the law's own formula comes back
+    // with the button or Escape in the field.
+    connect(formula_, &QLineEdit::textEdited, this, [this](const QString &text) {
+        edited_ = true;
+        tabulate(text);
+    });
+    connect(lawFormula_, &QPushButton::clicked, this, &TruthTableWindow::followLaw);
+    auto *restore = new QShortcut(QKeySequence(Qt::Key_Escape), formula_);
+    restore->setContext(Qt::WidgetShortcut);
+    connect(restore, &QShortcut::activated, this, &TruthTableWindow::followLaw);
+    auto *close = new QShortcut(QKeySequence::Close, this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (followingSelectors_)
+            return;
+        const QModelIndexList chosen = table_->selectionModel()->selectedIndexes();
+        if (chosen.isEmpty())
+            followValues(); // a ctrl+click let the row go: the selectors' row stays chosen
+        else
+            chooseRow(chosen.first().row());
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, &TruthTableWindow::fitTable);
+}
+
+QPushButton *TruthTableWindow::makeButton(const char *text, const char *name, const char *toolTip) {
+    auto *button = new QPushButton(utf8(text), this);
+    describe(button, name, toolTip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void TruthTableWindow::buildExerciseButtons() {
+    exercise_ =
+        makeButton(table_texts::exerciseButton, table_texts::exerciseName, table_texts::exerciseToolTip);
+    exercise_->setCheckable(true);
+    // The mnemonic is Alt+С; Ctrl+E works as well.
+    auto *toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(toggle, &QShortcut::activated, exercise_, &QPushButton::click);
+    check_ = makeButton(table_texts::checkButton, table_texts::checkName, table_texts::checkToolTip);
+    showTruth_ =
+        makeButton(table_texts::showTruthButton, table_texts::showTruthName, table_texts::showTruthToolTip);
+    showTruth_->setCheckable(true);
+    restart_ = makeButton(table_texts::restartButton, table_texts::restartName, table_texts::restartToolTip);
+    for (QPushButton *button : {check_, showTruth_, restart_})
+        button->hide();
+
+    connect(exercise_, &QPushButton::toggled, this, [this](bool on) {
+        for (QPushButton *button : {check_, showTruth_, restart_})
+            button->setVisible(on);
+        model_->setExercise(on);
+        table_->setExercise(on);
+    });
+    connect(check_, &QPushButton::clicked, model_, &TruthTableModel::check);
+    connect(table_, &TruthTableView::checkRequested, model_, &TruthTableModel::check);
+    connect(showTruth_, &QPushButton::toggled, model_, &TruthTableModel::showTruth);
+    connect(restart_, &QPushButton::clicked, model_, &TruthTableModel::restart);
+    connect(model_, &TruthTableModel::exerciseChanged, this, [this] {
+        // A fresh exercise hides the true values again.
+        const QSignalBlocker quiet(showTruth_);
+        showTruth_->setChecked(model_->isTruthShown());
+        showVerdict();
+    });
+}
+
+void TruthTableWindow::connectToMainWindow() {
+    // A hidden window does nothing; showing it catches up (showEvent).
+    connect(main_.List1[0], &ChoiceList::itemSelectionChanged, this, [this] {
+        if (isVisible())
+            followLaw();
+    });
+    for (ChoiceList *selector : main_.Bul_Prom)
+        connect(selector, &ChoiceList::itemSelectionChanged, this, [this] {
+            if (isVisible())
+                followValues();
+        });
+}
+
+void TruthTableWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (lawRow() != shownLaw_)
+        followLaw();
+    else
+        followValues();
+}
+
+int TruthTableWindow::lawRow() const { return main_.List1[0]->selectedRow(); }
+
+void TruthTableWindow::followLaw() {
+    shownLaw_ = lawRow();
+    edited_ = false;
+    QString formula;
+    if (shownLaw_ >= 0 && std::size_t(shownLaw_) < catalogue::lawCatalogue.size())
+        formula = utf8(catalogue::lawCatalogue[std::size_t(shownLaw_)].formula).trimmed();
+    formula_->setText(formula);
+    tabulate(formula);
+}
+
+void TruthTableWindow::tabulate(const QString &formula) {
+    auto result = formulas::tabulate(formula.toStdString());
+    if (auto *table = std::get_if<formulas::TruthTable>(&result)) {
+        readError_.clear();
+        model_->setTable(std::move(*table));
+    } else {
+        readError_ = verdictOf(std::get<formulas::ReadError>(result));
+        model_->setTable(std::nullopt);
+    }
+    showVerdict();
+    updateTitle();
+    followValues();
+    if (model_->inExercise())
+        table_->setExercise(true); // the fresh exercise starts at its first cell
+}
+
+void TruthTableWindow::showVerdict() {
+    QString verdict = readError_;
+    if (!model_->table()) {
+        // The reader's own message, "Грешка на позиция N: …"
+    } else if (const formulas::TableExercise *exercise = model_->exercise()) {
+        verdict = model_->isChecked()
+                      ? utf8(table_texts::score).arg(exercise->rightCount()).arg(exercise->cellCount())
+                      : utf8(table_texts::exercisePrompt).arg(exercise->cellCount());
+    } else {
+        verdict = verdictOf(*model_->table());
+    }
+    if (verdict != verdict_->text()) {
+        verdict_->setText(verdict);
+        verdict_->setCursorPosition(0); // the beginning shows, should the window be narrowed
+    }
+}
+
+void TruthTableWindow::updateTitle() {
+    QString what = utf8(table_texts::ownFormulaTitle);
+    if (!edited_ && shownLaw_ >= 0 && std::size_t(shownLaw_) < catalogue::lawCatalogue.size()) {
+        QString name = utf8(catalogue::lawCatalogue[std::size_t(shownLaw_)].name).trimmed();
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        what = QStringLiteral("%1. %2").arg(shownLaw_ + 1).arg(name);
+    }
+    setWindowTitle(utf8(table_texts::title) + QStringLiteral(" – ") + what);
+}
+
+void TruthTableWindow::followValues() {
+    if (settingSelectors_ || model_->rowCount() == 0)
+        return;
+    // The row's number is the used variables' values read as binary digits,
+    // the first variable most significant.
+    int row = 0;
+    for (char variable : model_->table()->variables)
+        row = 2 * row + (main_.Bul_Prom[std::size_t(variable - 'A')]->selectedRow() == 1 ? 1 : 0);
+    const QModelIndex current = table_->currentIndex();
+    QScopedValueRollback following(followingSelectors_, true);
+    table_->moveToCell(row, current.isValid() ? current.column() : 0);
+}
+
+void TruthTableWindow::chooseRow(int row) {
+    // Each selector changed raises one proof in the main window, as a click
+    // on it would; their echoes must not move the table meanwhile.
+    QScopedValueRollback setting(settingSelectors_, true);
+    const formulas::TruthTable &table = *model_->table();
+    const auto &values = table.rows[std::size_t(row)].values;
+    for (char variable : table.variables) {
+        const auto index = std::size_t(variable - 'A');
+        main_.Bul_Prom[index]->setCurrentRow(values[index] ? 1 : 0);
+    }
+}
+
+void TruthTableWindow::fitTable() {
+    // Eight rows and the header show whole at any scale and in any font.
+    if (model_->columnCount() == 0)
+        return; // a formula that cannot be read keeps the table's place
+    QHeaderView *columns = table_->horizontalHeader();
+    const QHeaderView *rows = table_->verticalHeader();
+    const QFontMetrics metrics = table_->fontMetrics();
+    // The variables' columns narrow, twice their letter; the sides share the
+    // rest, with room at least for an answer, its mark and the true value.
+    const QString widestAnswer =
+        utf8(table_texts::withTruth)
+            .arg(QStringLiteral("0 ") + utf8(table_texts::wrongSign), QStringLiteral("1"));
+    const int answerWidth = metrics.horizontalAdvance(widestAnswer) + 2 * metrics.averageCharWidth();
+    int width = rows->sizeHint().width() + 2 * table_->frameWidth();
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const int hint = columns->sectionSizeHint(column);
+        if (column < model_->variableCount()) {
+            columns->setSectionResizeMode(column, QHeaderView::Fixed);
+            columns->resizeSection(column, 2 * hint);
+            width += 2 * hint;
+        } else {
+            columns->setSectionResizeMode(column, QHeaderView::Stretch);
+            width += std::max(hint, answerWidth);
+        }
+    }
+    table_->setMinimumSize(width, columns->sizeHint().height() + mostRows * rows->defaultSectionSize() +
+                                      2 * table_->frameWidth());
+}
