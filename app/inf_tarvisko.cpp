@@ -7,6 +7,7 @@
 #include "law_catalogue.h"
 #include "law_proof.h"
 #include "program_icon.h"
+#include "readable_colours.h"
 #include "text_to_number.h"
 #include "twips.h"
 #include "window_font.h"
@@ -28,12 +29,9 @@ constexpr QColor listColour{0xFF, 0xFF, 0xFF};
 constexpr std::array<QColor, 3> variableColours{QColor{0xFF, 0x80, 0x80}, QColor{0x80, 0xFF, 0x80},
                                                 QColor{0xFF, 0x80, 0xFF}};
 
-// The text on every fixed background is black, and a chosen row or selected
-// text is white on dark blue, whatever the desktop's theme: a dark theme's
-// light text would be unreadable on these light colours.
+// The text on every fixed background is black, whatever the desktop's theme:
+// a dark theme's light text would be unreadable on these light colours.
 constexpr QColor textColour{0x00, 0x00, 0x00};
-constexpr QColor highlightColour{0x00, 0x00, 0x80};
-constexpr QColor highlightedTextColour{0xFF, 0xFF, 0xFF};
 
 QPalette::ColorRole textRoleOn(QPalette::ColorRole background) {
     return background == QPalette::Base ? QPalette::Text : QPalette::WindowText;
@@ -43,8 +41,7 @@ void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
     palette.setColor(textRoleOn(role), textColour);
-    palette.setColor(QPalette::Highlight, highlightColour);
-    palette.setColor(QPalette::HighlightedText, highlightedTextColour);
+    useReadableHighlight(palette);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -3,6 +3,7 @@
 
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
+#include "readable_colours.h"
 #include "table_verdict.h"
 #include "truth_table_model.h"
 #include "truth_table_texts.h"
@@ -113,6 +114,9 @@ void TruthTableWindow::buildControls() {
         table_->fontMetrics().horizontalAdvance(utf8(table_texts::rowDiffers)) * 3);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     table_->horizontalHeader()->setHighlightSections(false);
+    QPalette palette = table_->palette();
+    useReadableHighlight(palette);
+    table_->setPalette(palette);
 
     verdict_ = new QLineEdit(this);
     describe(verdict_, table_texts::verdictName, table_texts::verdictToolTip);

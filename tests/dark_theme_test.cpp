@@ -4,6 +4,7 @@
 // the chosen rows included, reads at 4.5:1 or better under a dark palette
 // and a light one.
 
+#include "contrast.h"
 #include "inf_tarvisko.h"
 #include "window_helpers.h"
 
@@ -12,40 +13,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <algorithm>
-#include <cmath>
-#include <map>
 
 namespace {
-
-double luminance(QRgb rgb) {
-    auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
-}
-
-double contrast(QRgb a, QRgb b) {
-    const double first = luminance(a), second = luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
-}
-
-// The background is the commonest colour of the picture; the text's colour
-// is the pixel that stands out from it most (the core of a glyph). Light
-// grey text on a light background fails here however it is anti-aliased.
-double textContrast(const QImage &picture) {
-    std::map<QRgb, int> counts;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            ++counts[picture.pixel(x, y)];
-    const QRgb background =
-        std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) { return a.second < b.second; })->first;
-    double best = 1;
-    for (const auto &[colour, count] : counts)
-        best = std::max(best, contrast(colour, background));
-    return best;
-}
 
 QPalette darkPalette() {
     QPalette dark;
@@ -114,7 +83,7 @@ private slots:
         }
         QApplication::setPalette(before);
         QVERIFY(!picture.isNull());
-        const double ratio = textContrast(picture.convertToFormat(QImage::Format_RGB32));
+        const double ratio = testing::inkContrast(picture.convertToFormat(QImage::Format_RGB32));
         QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("contrast %1:1").arg(ratio, 0, 'f', 2)));
     }
 };

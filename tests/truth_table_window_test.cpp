@@ -4,6 +4,7 @@
 // law and value selectors, and "check yourself" by real keys and clicks.
 // Controls are found by accessible name.
 
+#include "contrast.h"
 #include "law_catalogue.h"
 #include "law_proof.h"
 #include "truth_table_window.h"
@@ -82,30 +83,6 @@ void keys(std::initializer_list<Qt::Key> keys) {
 void clickCell(int row, int column) {
     QTest::mouseClick(tableView()->viewport(), Qt::LeftButton, {},
                       tableView()->visualRect(model()->index(row, column)).center());
-}
-
-// WCAG's contrast ratio between the commonest colour of an area (its
-// background) and the colour farthest from it (the glyphs' ink).
-double inkContrast(const QImage &picture, const QRect &area) {
-    auto luminance = [](QColor colour) {
-        auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-               0.0722 * linear(colour.blueF());
-    };
-    QHash<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            ++counts[picture.pixel(x, y)];
-    const QRgb background =
-        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
-            return a.second < b.second;
-        })->first;
-    double best = 1;
-    for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it) {
-        const double a = luminance(QColor(background)), b = luminance(QColor(*it));
-        best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
-    }
-    return best;
 }
 
 } // namespace
@@ -355,7 +332,7 @@ private slots:
             const QImage picture = table()->grab().toImage();
             const QRect onWindow(widget->mapTo(table(), area.topLeft()), area.size());
             const qreal scale = picture.devicePixelRatio();
-            const double ratio = inkContrast(
+            const double ratio = testing::inkContrast(
                 picture,
                 QRectF(QPointF(onWindow.topLeft()) * scale, QSizeF(onWindow.size()) * scale).toRect());
             QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(what).arg(ratio)));
@@ -371,6 +348,9 @@ private slots:
         keys({Qt::Key_0, Qt::Key_0, Qt::Key_Enter});
         check(tableView()->viewport(), cell(0, 2), "right answer");
         check(tableView()->viewport(), cell(1, 2), "wrong answer");
+        QTest::keyClick(table()->windowHandle(), Qt::Key_E, Qt::ControlModifier);
+        tableView()->selectRow(3);
+        check(tableView()->viewport(), cell(3, 2), "chosen row");
     }
 };
 
