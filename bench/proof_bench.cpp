@@ -7,13 +7,17 @@
 #include "dispatch.h"
 #include "law_proof.h"
 #include "inf_tarvisko.h"
+#include "truth_table_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <memory>
 
 namespace {
 
@@ -106,6 +110,48 @@ void BM_BuildAndPaintWindow(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_BuildAndPaintWindow)->Unit(benchmark::kMicrosecond);
+
+// The truth-table window opened for the first time (built, shown and
+// painted) beside a shown main window, as Ctrl+T does.
+void BM_OpenTruthTable(benchmark::State &state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto shown = std::make_unique<ShownWindow>();
+        QAction *open = TruthTableWindow::attachTo(shown->window);
+        state.ResumeTiming();
+        open->trigger();
+        QApplication::processEvents();
+        state.PauseTiming();
+        shown.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenTruthTable)->Unit(benchmark::kMillisecond);
+
+// A keystroke in the formula field: the formula read and its table shown,
+// alternating between a two- and a three-variable formula.
+void BM_TableKeystroke(benchmark::State &state) {
+    ShownWindow shown;
+    TruthTableWindow::attachTo(shown.window)->trigger();
+    QApplication::processEvents();
+    QLineEdit *field = nullptr;
+    for (QLineEdit *edit : shown.window.findChildren<QLineEdit *>())
+        if (edit->accessibleName() == QString::fromUtf8("Формула"))
+            field = edit;
+    if (!field) {
+        state.SkipWithError("no formula field");
+        return;
+    }
+    const QString formulas[] = {QStringLiteral("(A ^ B) v (!A ^ C) = (A v C) ^ (!A v B)"),
+                                QStringLiteral("!(A v B) = !A ^ !B")};
+    int which = 0;
+    for (auto _ : state) {
+        which = 1 - which;
+        field->setText(formulas[which]);
+        emit field->textEdited(field->text());
+    }
+}
+BENCHMARK(BM_TableKeystroke)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
