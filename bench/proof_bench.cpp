@@ -5,8 +5,8 @@
 // QT_QPA_PLATFORM says otherwise.
 
 #include "dispatch.h"
-#include "law_proof.h"
 #include "inf_tarvisko.h"
+#include "law_proof.h"
 #include "truth_table_window.h"
 
 #include <QAction>
@@ -24,7 +24,9 @@ namespace {
 constexpr int rowCount = 21;
 constexpr int inputCount = 8; // A, B, C each 0 or 1
 
-provers::FormValues valuesOf(int bits) { return provers::formValuesOf(bits & 1, (bits >> 1) & 1, (bits >> 2) & 1); }
+provers::FormValues valuesOf(int bits) {
+    return provers::formValuesOf(bits & 1, (bits >> 1) & 1, (bits >> 2) & 1);
+}
 
 // 21 rows x 8 inputs = 168 proofs per iteration.
 void BM_AllProofs(benchmark::State &state) {

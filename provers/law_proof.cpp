@@ -8,7 +8,8 @@ void appendHeader(std::int16_t row, std::string_view name, std::string_view form
     out.append(formula, "\r\n");
 }
 
-std::string lawProof(std::int16_t row, std::string_view name, std::string_view formula, const FormValues &form) {
+std::string lawProof(std::int16_t row, std::string_view name, std::string_view formula,
+                     const FormValues &form) {
     ProofText text;
     appendHeader(row, name, formula, text);
     proveRow(row, form, text);

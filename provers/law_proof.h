@@ -23,6 +23,7 @@ constexpr FormValues formValuesOf(double a, double b, double c) {
 void appendHeader(std::int16_t row, std::string_view name, std::string_view formula, ProofText &out);
 
 // Header, formula and proof, with "\r\n" line ends.
-std::string lawProof(std::int16_t row, std::string_view name, std::string_view formula, const FormValues &form);
+std::string lawProof(std::int16_t row, std::string_view name, std::string_view formula,
+                     const FormValues &form);
 
 } // namespace provers

@@ -27,8 +27,9 @@ if [ "$mode" = test ]; then
   # compiled from the sources in `locales`; once more with DejaVu Serif as
   # the only serif; and under valgrind's memcheck.
   packages+=(locales fonts-dejavu-core valgrind)
-  # The proof sheets' PDF is read back as text.
-  packages+=(poppler-utils)
+  # The proof sheets' PDF is read back as text; the sources' layout is
+  # checked against .clang-format.
+  packages+=(poppler-utils clang-format)
 fi
 
 "$root/scripts/install-missing.sh" "${packages[@]}"

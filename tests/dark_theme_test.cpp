@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-
 namespace {
 
 QPalette darkPalette() {
@@ -41,8 +40,8 @@ private slots:
         QTest::addColumn<bool>("dark");
         QTest::addColumn<QString>("part");
         for (bool dark : {true, false})
-            for (const char *part : {"title", "label A", "law list", "chosen law", "chosen value", "description",
-                                     "result box", "selected text"})
+            for (const char *part : {"title", "label A", "law list", "chosen law", "chosen value",
+                                     "description", "result box", "selected text"})
                 QTest::addRow("%s, %s", dark ? "dark" : "light", part) << dark << QString::fromLatin1(part);
     }
     void every_text_reads_well() {

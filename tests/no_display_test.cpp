@@ -74,8 +74,10 @@ private slots:
     void other_platform_failures_keep_qts_words_data() {
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QByteArray>("named"); // what Qt's message must name
-        QTest::newRow("mistyped platform") << QStringList{"QT_QPA_PLATFORM=xbc", "DISPLAY=:97"} << QByteArray("xbc");
-        QTest::newRow("platform of another system") << QStringList{"QT_QPA_PLATFORM=cocoa"} << QByteArray("cocoa");
+        QTest::newRow("mistyped platform")
+            << QStringList{"QT_QPA_PLATFORM=xbc", "DISPLAY=:97"} << QByteArray("xbc");
+        QTest::newRow("platform of another system")
+            << QStringList{"QT_QPA_PLATFORM=cocoa"} << QByteArray("cocoa");
     }
     void other_platform_failures_keep_qts_words() {
         QFETCH(QStringList, environment);
