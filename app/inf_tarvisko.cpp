@@ -8,11 +8,11 @@
 #include "law_proof.h"
 #include "program_icon.h"
 #include "readable_colours.h"
+#include "screen_reader.h"
 #include "text_to_number.h"
 #include "twips.h"
 #include "window_font.h"
 
-#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -92,25 +92,10 @@ void nameArray(const QString &name, const std::array<Control *, size> &controls)
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-// What a screen reader announces; the description is the control's tool-tip.
-void describe(QWidget *control, const char *name) {
-    control->setAccessibleName(QString::fromUtf8(name));
-    control->setAccessibleDescription(control->toolTip());
-}
-
-// A plain top-level widget reads as a "filler" pane; a screen reader
-// announces a window (its caption, when it becomes active) only for this role.
-QAccessibleInterface *windowInterface(const QString &className, QObject *object) {
-    if (className == QLatin1String("Inf_Tarvisko") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
 
 Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
-    static const bool windowRoleKnown = (QAccessible::installFactory(windowInterface), true);
-    Q_UNUSED(windowRoleKnown);
+    screen_reader::readAsWindow(this);
     setObjectName(QStringLiteral("Inf_Tarvisko"));
     setWindowTitle(QString::fromUtf8(texts::caption));
     setWindowIcon(program_icon::make());
@@ -196,16 +181,16 @@ void Inf_Tarvisko::addToContextMenus(QAction *action) {
 }
 
 void Inf_Tarvisko::nameForScreenReaders() {
-    describe(Text1[0], accessible::descriptionBoxName);
-    describe(List1[0], accessible::lawListName);
+    screen_reader::describe(Text1[0], accessible::descriptionBoxName);
+    screen_reader::describe(List1[0], accessible::lawListName);
     for (std::size_t i = 0; i < 3; ++i) {
         // The label "A" names the selector under it, as a reader relates them.
         Label1[i]->setBuddy(Bul_Prom[i]);
-        describe(Bul_Prom[i], accessible::selectorNames[i]);
+        screen_reader::describe(Bul_Prom[i], accessible::selectorNames[i]);
     }
-    describe(Text1[1], accessible::resultBoxName);
+    screen_reader::describe(Text1[1], accessible::resultBoxName);
     for (std::size_t i = 1; i < List1.size(); ++i)
-        describe(List1[i], accessible::hiddenListNames[i - 1]);
+        screen_reader::describe(List1[i], accessible::hiddenListNames[i - 1]);
 }
 
 void Inf_Tarvisko::connectHandlers() {

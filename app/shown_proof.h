@@ -5,13 +5,15 @@
 // line prints it and the proof sheets carry it: "\n" line ends, every blank
 // kept.
 
+#include "law_catalogue.h"
+
 #include <array>
 #include <string>
 #include <vector>
 
 namespace shown_proof {
 
-inline constexpr int lawCount = 21;
+inline constexpr int lawCount = int(catalogue::lawCatalogue.size());
 
 // The digits of A, B and C; C stays 0 for a law of two variables, whose
 // provers never read it.

@@ -4,13 +4,13 @@
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
 #include "readable_colours.h"
+#include "screen_reader.h"
 #include "table_verdict.h"
 #include "truth_table_model.h"
 #include "truth_table_texts.h"
 #include "truth_table_view.h"
 #include "window_font.h"
 
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,19 +28,9 @@ namespace {
 QString utf8(const char *text) { return QString::fromUtf8(text); }
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-// What a screen reader announces; the description is the tool-tip.
 void describe(QWidget *control, const char *name, const char *toolTip) {
     control->setToolTip(utf8(toolTip));
-    control->setAccessibleName(utf8(name));
-    control->setAccessibleDescription(control->toolTip());
-}
-
-// A plain top-level widget reads as a pane; readers announce a window (and
-// its title) only for this role.
-QAccessibleInterface *windowInterface(const QString &className, QObject *object) {
-    if (className == QLatin1String("TruthTableWindow") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
+    screen_reader::describe(control, name);
 }
 
 // The table shows up to eight rows (three variables) without scrolling.
@@ -83,8 +73,7 @@ void TruthTableWindow::placeBeside(const QWidget &main) {
 }
 
 TruthTableWindow::TruthTableWindow(Inf_Tarvisko &main) : QWidget(&main, Qt::Window), main_(main) {
-    static const bool windowRoleKnown = (QAccessible::installFactory(windowInterface), true);
-    Q_UNUSED(windowRoleKnown);
+    screen_reader::readAsWindow(this);
     setObjectName(QStringLiteral("TruthTableWindow"));
     setWindowIcon(main.windowIcon());
     setFont(windowFont());

@@ -110,25 +110,14 @@ private slots:
             }
     }
 
-    // Each law's table counts its variables up from 00 (000), and both
-    // sides agree on every row, as they must for a law.
-    void the_html_truth_tables_count_up_and_hold() {
+    // Each law carries its whole truth table: a row for each value of its
+    // variables (the values themselves are the formula reader's, tested there).
+    void the_html_has_each_laws_truth_table() {
         const QStringList laws = html_.split(QStringLiteral("<h2 "));
         QCOMPARE(laws.size(), lawCount + 1);
-        const QRegularExpression tableRow(QStringLiteral("<tr>((?:<td[^>]*>[01]</td>)+)</tr>"));
-        for (int row = 0; row < lawCount; ++row) {
-            const int count = variableCount(row);
-            int bits = 0;
-            for (const QRegularExpressionMatch &match : tableRow.globalMatch(laws[row + 1])) {
-                const QString digits =
-                    match.captured(1).remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-                QCOMPARE(digits.left(count),
-                         QString::number(bits++, 2).rightJustified(count, QLatin1Char('0')));
-                QCOMPARE(digits.size(), count + 2);
-                QCOMPARE(digits[count], digits[count + 1]);
-            }
-            QCOMPARE(bits, 1 << count);
-        }
+        const QRegularExpression tableRow(QStringLiteral("<tr>(?:<td[^>]*>[01]</td>)+</tr>"));
+        for (int row = 0; row < lawCount; ++row)
+            QCOMPARE(laws[row + 1].count(tableRow), 1 << variableCount(row));
     }
 
     void an_unwritable_place_leaves_nothing_data() {

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What a screen reader is told of the program's windows and controls.
+
+class QWidget;
+
+namespace screen_reader {
+
+// The control's accessible name; its description is the tool-tip a sighted
+// user reads, so set the tool-tip first.
+void describe(QWidget *control, const char *name);
+
+// A plain top-level widget reads as a "filler" pane; a reader announces a
+// window (its title, when it becomes active) only for the Window role. Each
+// of the program's windows calls this from its constructor.
+void readAsWindow(QWidget *window);
+
+} // namespace screen_reader
