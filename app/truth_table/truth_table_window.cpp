@@ -3,6 +3,7 @@
 
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
+#include "law_names.h"
 #include "law_selection.h"
 #include "readable_colours.h"
 #include "screen_reader.h"
@@ -294,10 +295,7 @@ void TruthTableWindow::showVerdict() {
 void TruthTableWindow::updateTitle() {
     QString what = utf8(table_texts::ownFormulaTitle);
     if (!edited_ && shownLaw_ >= 0 && std::size_t(shownLaw_) < catalogue::lawCatalogue.size()) {
-        QString name = utf8(catalogue::lawCatalogue[std::size_t(shownLaw_)].name).trimmed();
-        if (name.endsWith(QLatin1Char(':')))
-            name.chop(1);
-        what = QStringLiteral("%1. %2").arg(shownLaw_ + 1).arg(name);
+        what = QStringLiteral("%1. %2").arg(shownLaw_ + 1).arg(law_names::heading(shownLaw_));
     }
     setWindowTitle(utf8(table_texts::title) + QStringLiteral(" – ") + what);
 }

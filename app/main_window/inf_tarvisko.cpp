@@ -5,6 +5,7 @@
 #include "context_menus.h"
 #include "fixed_texts.h"
 #include "law_catalogue.h"
+#include "law_names.h"
 #include "law_proof.h"
 #include "program_icon.h"
 #include "readable_colours.h"
@@ -230,7 +231,7 @@ void Inf_Tarvisko::Form_Load() {
     for (ChoiceList *selector : Bul_Prom)
         selector->setCurrentRow(0);
     for (std::int16_t i = 0; i <= last; ++i)
-        List1[0]->addItem(fromUtf8(catalogue::visibleEntry(catalogue::lawCatalogue[std::size_t(i)])));
+        List1[0]->addItem(law_names::listEntry(i));
     List1[0]->setCurrentRow(0);
 }
 
