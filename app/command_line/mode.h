@@ -15,12 +15,12 @@
 #include <functional>
 #include <optional>
 
-namespace command_line {
-
 // The context of the command line's texts for translators.
 struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
+
+namespace command_line {
 
 // What a mode is handed: the arguments as given (the program first) and the
 // parser that has read them.

@@ -4,16 +4,22 @@
 // What a screen reader says for each control (UTF-8). The window never shows
 // these; the descriptions are the tool-tips a sighted user reads.
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace accessible {
 
-inline constexpr const char *descriptionBoxName = "Описание на програмата";
-inline constexpr const char *lawListName = "Списък на законите";
-inline constexpr std::array<const char *, 3> selectorNames{"Стойност на A", "Стойност на B", "Стойност на C"};
-inline constexpr const char *resultBoxName = "Доказателство";
+inline constexpr const char *descriptionBoxName = QT_TRANSLATE_NOOP("Inf_Tarvisko", "Описание на програмата");
+inline constexpr const char *lawListName = QT_TRANSLATE_NOOP("Inf_Tarvisko", "Списък на законите");
+inline constexpr std::array<const char *, 3> selectorNames{
+    QT_TRANSLATE_NOOP("Inf_Tarvisko", "Стойност на A"), QT_TRANSLATE_NOOP("Inf_Tarvisko", "Стойност на B"),
+    QT_TRANSLATE_NOOP("Inf_Tarvisko", "Стойност на C")};
+inline constexpr const char *resultBoxName = QT_TRANSLATE_NOOP("Inf_Tarvisko", "Доказателство");
 // Never shown, never focused; named all the same for a reader that lists them.
-inline constexpr std::array<const char *, 3> hiddenListNames{"Брой на променливите", "Имена на законите",
-                                                             "Формули на законите"};
+inline constexpr std::array<const char *, 3> hiddenListNames{
+    QT_TRANSLATE_NOOP("Inf_Tarvisko", "Брой на променливите"),
+    QT_TRANSLATE_NOOP("Inf_Tarvisko", "Имена на законите"),
+    QT_TRANSLATE_NOOP("Inf_Tarvisko", "Формули на законите")};
 
 } // namespace accessible

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "proof_sheet.h"
+#include "sheet_texts.h"
 
 #include "proof_sheet_html.h"
 #include "window_font.h"
@@ -157,7 +158,7 @@ bool paintPages(QTextDocument &document, QPagedPaintDevice &device, const PageFr
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, frame.bodyHeight, frame.width, frame.height - frame.bodyHeight),
                          Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("стр. %1 от %2").arg(page).arg(pageCount));
+                         ProofSheet::tr("стр. %1 от %2").arg(page).arg(pageCount));
     }
     return painter.end();
 }
@@ -166,17 +167,17 @@ QString failure(const QString &path, const QString &systemReason) {
     const QFileInfo info(path);
     QString reason = systemReason;
     if (info.isDir())
-        reason = QStringLiteral("там има папка със същото име");
+        reason = ProofSheet::tr("там има папка със същото име");
     else if (!info.absoluteDir().exists())
         reason =
-            QStringLiteral("папката „%1“ не съществува").arg(QDir::toNativeSeparators(info.absolutePath()));
-    return QStringLiteral("листът не е записан в „%1“: %2").arg(path, reason);
+            ProofSheet::tr("папката „%1“ не съществува").arg(QDir::toNativeSeparators(info.absolutePath()));
+    return ProofSheet::tr("листът не е записан в „%1“: %2").arg(path, reason);
 }
 
 bool writePdf(const QList<int> &rows, QIODevice &file) {
     QPdfWriter writer(&file);
     writer.setPageLayout(sheetPageLayout());
-    writer.setTitle(QStringLiteral("Булеви закони: доказателства"));
+    writer.setTitle(ProofSheet::tr("Булеви закони: доказателства"));
     writer.setCreator(QCoreApplication::applicationName() + QLatin1Char(' ') +
                       QCoreApplication::applicationVersion());
     const PageFrame frame = frameOf(writer);
@@ -229,6 +230,6 @@ std::optional<QString> printProofSheet(QPrinter *printer, const QList<int> &rows
         return std::nullopt;
     const QString file = printer->outputFileName();
     if (!file.isEmpty())
-        return failure(file, QStringLiteral("файлът не може да се запише"));
-    return QStringLiteral("листът не е отпечатан на „%1“").arg(printer->printerName());
+        return failure(file, ProofSheet::tr("файлът не може да се запише"));
+    return ProofSheet::tr("листът не е отпечатан на „%1“").arg(printer->printerName());
 }

@@ -4,6 +4,7 @@
 #include "inf_tarvisko.h"
 #include "law_names.h"
 #include "proof_sheet.h"
+#include "sheet_texts.h"
 #include "shown_proof.h"
 
 #include <QAction>
@@ -34,10 +35,10 @@ std::optional<QList<int>> chooseLaws(QWidget *parent, int selectedRow, const QSt
     if (!isLaw(selectedRow))
         return allRows();
     const QStringList choices{
-        QStringLiteral("Избраният закон (%1: %2)").arg(selectedRow + 1).arg(law_names::heading(selectedRow)),
-        QStringLiteral("Всички 21 закона")};
+        ProofSheet::tr("Избраният закон (%1: %2)").arg(selectedRow + 1).arg(law_names::heading(selectedRow)),
+        ProofSheet::tr("Всички %n закона", nullptr, shown_proof::lawCount)};
     bool accepted = false;
-    const QString chosen = QInputDialog::getItem(parent, title, QStringLiteral("Кои закони да има листът:"),
+    const QString chosen = QInputDialog::getItem(parent, title, ProofSheet::tr("Кои закони да има листът:"),
                                                  choices, 0, false, &accepted);
     if (!accepted)
         return std::nullopt;
@@ -47,14 +48,14 @@ std::optional<QList<int>> chooseLaws(QWidget *parent, int selectedRow, const QSt
 } // namespace
 
 void saveProofSheetWithDialog(QWidget *parent, int selectedRow) {
-    const QString title = QStringLiteral("Запази лист с доказателства");
+    const QString title = ProofSheet::tr("Запази лист с доказателства");
     const std::optional<QList<int>> rows = chooseLaws(parent, selectedRow, title);
     if (!rows)
         return;
     const QString pdf = QStringLiteral("PDF (*.pdf)");
     const QString html = QStringLiteral("HTML (*.html)");
-    const QString suggested = rows->size() == 1 ? QStringLiteral("закон-%1.pdf").arg(rows->constFirst() + 1)
-                                                : QStringLiteral("закони.pdf");
+    const QString suggested = rows->size() == 1 ? ProofSheet::tr("закон-%1.pdf").arg(rows->constFirst() + 1)
+                                                : ProofSheet::tr("закони.pdf");
     QFileDialog dialog(
         parent, title,
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(suggested),
@@ -80,31 +81,31 @@ void saveProofSheetWithDialog(QWidget *parent, int selectedRow) {
 }
 
 void printProofSheetWithDialog(QWidget *parent, int selectedRow) {
-    const std::optional<QList<int>> rows = chooseLaws(parent, selectedRow, QStringLiteral("Печат"));
+    const std::optional<QList<int>> rows = chooseLaws(parent, selectedRow, ProofSheet::tr("Печат"));
     if (!rows)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(sheetPageLayout());
-    printer.setDocName(QStringLiteral("Булеви закони: доказателства"));
+    printer.setDocName(ProofSheet::tr("Булеви закони: доказателства"));
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Печат"));
+    dialog.setWindowTitle(ProofSheet::tr("Печат"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<QString> failure = printProofSheet(&printer, *rows);
     QGuiApplication::restoreOverrideCursor();
     if (failure)
-        QMessageBox::warning(parent, QStringLiteral("Печат"), *failure + QLatin1Char('.'));
+        QMessageBox::warning(parent, ProofSheet::tr("Печат"), *failure + QLatin1Char('.'));
 }
 
 void addProofSheetItems(Inf_Tarvisko &window) {
-    auto *save = new QAction(QString::fromUtf8("Запази лист с доказателства…"), &window);
+    auto *save = new QAction(ProofSheet::tr("Запази лист с доказателства…"), &window);
     save->setShortcut(QKeySequence::Save);
     QObject::connect(save, &QAction::triggered, &window,
                      [&window] { saveProofSheetWithDialog(&window, window.selection()->law()); });
     window.addToContextMenus(save);
 
-    auto *print = new QAction(QString::fromUtf8("Печат…"), &window);
+    auto *print = new QAction(ProofSheet::tr("Печат…"), &window);
     print->setShortcut(QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, &window,
                      [&window] { printProofSheetWithDialog(&window, window.selection()->law()); });

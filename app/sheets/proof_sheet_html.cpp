@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "proof_sheet_html.h"
 
+#include "sheet_texts.h"
+
 #include "digit.h"
 
 #include "formula.h"
@@ -37,7 +39,8 @@ QString truthTable(int row) {
     QString html = tableStart(true) + QStringLiteral("<tr>");
     for (char variable : truth.variables)
         html += QStringLiteral("<th>%1</th>").arg(QLatin1Char(variable));
-    html += QStringLiteral("<th>Лява страна</th><th>Дясна страна</th></tr>\n");
+    html += QStringLiteral("<th>%1</th><th>%2</th></tr>\n")
+                .arg(ProofSheet::tr("Лява страна"), ProofSheet::tr("Дясна страна"));
     for (const formulas::TableRow &line : truth.rows) {
         html += QStringLiteral("<tr>");
         for (char variable : truth.variables)
@@ -50,7 +53,8 @@ QString truthTable(int row) {
 }
 
 QString contents(const QList<int> &rows, const SheetStyle &style) {
-    QString html = QStringLiteral("<h1>Булеви закони: доказателства</h1>\n") + tableStart(false);
+    QString html = QStringLiteral("<h1>%1</h1>\n").arg(ProofSheet::tr("Булеви закони: доказателства")) +
+                   tableStart(false);
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const int row = rows[i];
         QString name = headingName(row);
@@ -70,9 +74,9 @@ QString lawSection(int row, bool newPage) {
     const QString pageBreak = newPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString();
     QString html =
         QStringLiteral("<h2 id=\"law-%1\"%2>%1. %3</h2>\n").arg(row + 1).arg(pageBreak, headingName(row));
-    html += QStringLiteral("<p>Формула: %1</p>\n").arg(escaped(lawAt(row).formula));
-    html += QStringLiteral("<h3>Таблица на истинност</h3>\n") + truthTable(row);
-    html += QStringLiteral("<h3>Доказателства</h3>\n");
+    html += QStringLiteral("<p>%1</p>\n").arg(ProofSheet::tr("Формула: %1").arg(escaped(lawAt(row).formula)));
+    html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Таблица на истинност")) + truthTable(row);
+    html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Доказателства"));
     for (const shown_proof::Assignment &values : shown_proof::assignmentsOf(row)) {
         std::string proof = shown_proof::proofText(row, values);
         // The last line end would show as an empty line in <pre>.
@@ -87,12 +91,13 @@ QString lawSection(int row, bool newPage) {
 } // namespace
 
 QString proofSheetHtml(const QList<int> &rows, const SheetStyle &style) {
-    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
-                                  "<title>Булеви закони: доказателства</title>\n<style>\n"
-                                  "body { font-family: %1; font-size: 12pt; }\n"
-                                  "pre { font-family: %2; font-size: 10pt; }\n"
-                                  "</style>\n</head>\n<body>\n")
-                       .arg(style.textFont, style.monospaceFont);
+    QString html =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<title>%3</title>\n<style>\n"
+                       "body { font-family: %1; font-size: 12pt; }\n"
+                       "pre { font-family: %2; font-size: 10pt; }\n"
+                       "</style>\n</head>\n<body>\n")
+            .arg(style.textFont, style.monospaceFont, ProofSheet::tr("Булеви закони: доказателства"));
     const bool withContents = rows.size() > 1;
     if (withContents)
         html += contents(rows, style);
