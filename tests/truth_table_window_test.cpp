@@ -10,6 +10,7 @@
 #include "truth_table_window.h"
 #include "window_helpers.h"
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -319,6 +320,42 @@ private slots:
         tableView()->setCurrentIndex(model()->index(0, 2));
         keys({Qt::Key_0, Qt::Key_0, Qt::Key_1, Qt::Key_1, Qt::Key_Enter});
         QCOMPARE(verdict(), QStringLiteral("Верни: 3 от 4"));
+    }
+
+    // Qt's own checks of a model, through everything the window does to it:
+    // new shapes, unreadable formulas, the exercise and its answers.
+    void the_model_keeps_qts_rules() {
+        openTable();
+        QAbstractItemModelTester tester(model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        main->selection()->setLaw(6);
+        typeFormula(QStringLiteral("A ^"));
+        typeFormula(QStringLiteral("C ^ !B = 0"));
+        typeFormula(QStringLiteral("C ^ B = 1"));
+        QTest::keyClick(table()->windowHandle(), Qt::Key_E, Qt::ControlModifier);
+        tableView()->setFocus();
+        keys({Qt::Key_1, Qt::Key_0, Qt::Key_Space, Qt::Key_Return});
+        QTest::mouseClick(button("Покажи отговорите"), Qt::LeftButton);
+        main->selection()->setLaw(0);
+        QTest::mouseClick(button("Отначало"), Qt::LeftButton);
+        QTest::keyClick(table()->windowHandle(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(model()->rowCount(), 4);
+    }
+
+    // Windows that follow the selection see the table's own formula, and
+    // only while the window shows it.
+    void the_selection_holds_the_tables_own_formula() {
+        openTable();
+        LawSelection &selection = *main->selection();
+        typeFormula(QStringLiteral("A v B"));
+        QCOMPARE(selection.tableFormula(), QStringLiteral("A v B"));
+        QTest::keyClick(formulaField(), Qt::Key_Escape);
+        QCOMPARE(selection.tableFormula(), QString());
+        // Set elsewhere, it becomes the table's formula.
+        selection.setTableFormula(QStringLiteral("B -> C"));
+        QCOMPARE(formulaField()->text(), QStringLiteral("B -> C"));
+        QCOMPARE(headers(), QStringLiteral("B,C,Стойност"));
+        table()->close();
+        QCOMPARE(selection.tableFormula(), QString());
     }
 
     void readable_on_a_dark_palette() {

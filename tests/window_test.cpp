@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -141,6 +142,40 @@ private slots:
         QVERIFY(shown(valueSelector(*window, 2)));
         QCOMPARE(valueSelector(*window, 2)->selectedRow(), 1);
         QCOMPARE(resultOf(*window), headerOf(7) + proofOf(7, {0, 0, 1}));
+    }
+
+    // Another window sets the selection: the lists follow, and each change
+    // proves once, as a click would; a click sets the selection.
+    void the_lists_and_the_selection_follow_each_other_data() {
+        QTest::addColumn<int>("law");
+        QTest::addColumn<int>("variable"); // -1: the law only
+        QTest::addColumn<int>("proofs");
+        QTest::newRow("a new law") << 6 << -1 << 1;
+        QTest::newRow("the same law") << 0 << -1 << 0;
+        QTest::newRow("a value") << 0 << 1 << 1;
+        QTest::newRow("a law and a value") << 7 << 2 << 2;
+    }
+    void the_lists_and_the_selection_follow_each_other() {
+        QFETCH(int, law);
+        QFETCH(int, variable);
+        LawSelection &selection = *window->selection();
+        QSignalSpy proofs(window->Text1[1], &QPlainTextEdit::textChanged);
+        selection.setLaw(law);
+        if (variable >= 0)
+            selection.setValue(variable, true);
+        QTEST(int(proofs.count()), "proofs");
+        QCOMPARE(lawList(*window)->selectedRow(), law);
+        std::array<int, 3> values{};
+        if (variable >= 0)
+            values[std::size_t(variable)] = 1;
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(valueSelector(*window, i)->selectedRow(), values[std::size_t(i)]);
+        QCOMPARE(resultOf(*window), headerOf(law) + proofOf(law, {values[0], values[1], values[2]}));
+
+        clickRow(lawList(*window), 3);
+        QCOMPARE(selection.law(), 3);
+        clickRow(valueSelector(*window, 0), 1);
+        QVERIFY(selection.value(0));
     }
 
     void reproving_unchanged_selections_gives_the_same_text() {
