@@ -10,11 +10,17 @@
 
 #include "action_generator.h"
 #include "inf_tarvisko.h"
+#include "law_catalogue.h"
+#include "proof_helpers.h"
 #include "reference_model.h"
 #include "truth_table_window.h"
 #include "window_driver.h"
+#include "window_helpers.h"
 
+#include <QApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QTableView>
 #include <QTest>
 
 #include <functional>
@@ -35,6 +41,49 @@ constexpr int shrinkBudget = 1500; // replays spent looking for a shorter list
 // the comparison and the shrinking find faults; none in the real runs.
 using Fault = std::function<void(Inf_Tarvisko &)>;
 
+// What must hold after every action, read through the selection rather than
+// re-modelled: one chosen row per list, the proof of the selection in the
+// result box, C shown exactly for three-variable laws, the focus on a shown
+// control, and an open truth-table window on the selection's row.
+QStringList brokenInvariants(const Inf_Tarvisko &window) {
+    QStringList broken;
+    const LawSelection &selection = *window.selection();
+    const int law = selection.law();
+    for (const ChoiceList *list :
+         {lawList(window), valueSelector(window, 0), valueSelector(window, 1), valueSelector(window, 2)})
+        if (list->selectedItems().size() != 1)
+            broken << QStringLiteral("%1 has %2 chosen rows")
+                          .arg(list->objectName())
+                          .arg(list->selectedItems().size());
+    const Inputs inputs{selection.value(0), selection.value(1), selection.value(2)};
+    if (resultOf(window) != headerOf(law) + proofOf(law, inputs))
+        broken << QStringLiteral("the result box is not the proof of law %1 for %2%3%4")
+                      .arg(law + 1)
+                      .arg(inputs.A)
+                      .arg(inputs.B)
+                      .arg(inputs.C);
+    const bool threeVariables = catalogue::variableCountOf(std::size_t(law)) == 3;
+    if (window.Label1[2]->isVisible() != threeVariables ||
+        valueSelector(window, 2)->isVisible() != threeVariables)
+        broken << QStringLiteral("C is %1 for law %2").arg(threeVariables ? "hidden" : "shown").arg(law + 1);
+    if (const QWidget *focus = QApplication::focusWidget(); focus && !focus->isVisible())
+        broken << QStringLiteral("the focus is on the hidden %1").arg(focus->objectName());
+    const auto *table = window.findChild<TruthTableWindow *>();
+    if (table && table->isVisible() && selection.tableFormula().isEmpty()) {
+        const QTableView *view = table->findChild<QTableView *>();
+        const QAbstractItemModel *model = view->model();
+        int row = 0;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QString header = model->headerData(column, Qt::Horizontal).toString();
+            if (header.size() == 1 && header[0] >= QLatin1Char('A') && header[0] <= QLatin1Char('C'))
+                row = 2 * row + (selection.value(header[0].unicode() - 'A') ? 1 : 0);
+        }
+        if (model->rowCount() > 0 && !view->selectionModel()->isSelected(model->index(row, 0)))
+            broken << QStringLiteral("the truth table does not show row %1 of the selection").arg(row);
+    }
+    return broken;
+}
+
 struct Mismatch {
     int step = -1; // index of the action after which the window went wrong
     QStringList differences;
@@ -54,8 +103,13 @@ std::unique_ptr<Inf_Tarvisko> freshWindow() {
 // Runs actions on a fresh window and reports the first disagreement with
 // the model, if any. With a generator, `actions` grows to `count` actions
 // drawn as the run goes; without one, it is replayed as it is.
+// The model compares everything the user sees; the invariants alone are
+// the lighter check whose planted faults show what it sees.
+enum class Check { ModelAndInvariants, InvariantsOnly };
+
 std::optional<Mismatch> run(std::vector<UserAction> &actions, const Fault &fault,
-                            ActionGenerator *generator = nullptr, int count = 0) {
+                            ActionGenerator *generator = nullptr, int count = 0,
+                            Check check = Check::ModelAndInvariants) {
     const auto window = freshWindow();
     if (!window)
         return Mismatch{-1, {QStringLiteral("the window never became active")}};
@@ -78,7 +132,9 @@ std::optional<Mismatch> run(std::vector<UserAction> &actions, const Fault &fault
             model.acceptTypedJump(driver.observe());
         if (fault)
             fault(*window);
-        differ = differences(model.expected(), driver.observe());
+        differ = brokenInvariants(*window);
+        if (check == Check::ModelAndInvariants)
+            differ += differences(model.expected(), driver.observe());
         if (!differ.isEmpty())
             return Mismatch{step, differ};
     }
@@ -170,6 +226,9 @@ int requestedActions() {
 
 } // namespace
 
+// The planted faults, as rows of a data table.
+Q_DECLARE_METATYPE(Fault)
+
 class RandomActionsTest : public QObject {
     Q_OBJECT
 
@@ -198,6 +257,45 @@ private slots:
     // The harness itself: a planted fault (the label of A vanishes whenever
     // the last law is selected) is found, reported with its seed, and cut
     // down to a list from which no action can be left out.
+    // Faults planted after each action; the invariants alone find each.
+    void the_invariants_find_planted_faults_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("a wrong proof") << Fault([](Inf_Tarvisko &window) {
+            // The selection moves on without the window: its proof is stale.
+            const QSignalBlocker quiet(window.selection());
+            window.selection()->setLaw((window.selection()->law() + 1) % 21);
+        }) << "is not the proof";
+        QTest::newRow("a list emptied") << Fault([](Inf_Tarvisko &window) {
+            if (window.selection()->law() == 5)
+                lawList(window)->clearSelection();
+        }) << "List1(0) has 0 chosen rows";
+        QTest::newRow("C left shown") << Fault([](Inf_Tarvisko &window) {
+            valueSelector(window, 2)->show();
+            window.Label1[2]->show();
+        }) << "C is shown";
+        QTest::newRow("a stale table") << Fault([](Inf_Tarvisko &window) {
+            auto *table = window.findChild<TruthTableWindow *>();
+            if (!table || table->isVisible())
+                return;
+            table->show();
+            QTableView *view = table->findChild<QTableView *>();
+            const QSignalBlocker quiet(view->selectionModel());
+            view->selectionModel()->select(view->model()->index(view->model()->rowCount() - 1, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        }) << "the truth table does not show";
+    }
+    void the_invariants_find_planted_faults() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, reported);
+        ActionGenerator generator(defaultSeed);
+        std::vector<UserAction> drawn;
+        const auto found = run(drawn, fault, &generator, sessionLength, Check::InvariantsOnly);
+        QVERIFY2(found, "the planted fault went unnoticed");
+        QVERIFY2(found->differences.join(QLatin1Char('\n')).contains(reported),
+                 qPrintable(found->differences.join(QLatin1Char('\n'))));
+    }
+
     void a_planted_fault_is_found_and_cut_down() {
         const Fault fault = [](Inf_Tarvisko &window) {
             if (window.selection()->law() == 20)
