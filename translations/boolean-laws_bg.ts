@@ -100,6 +100,73 @@
     </message>
 </context>
 <context>
+    <name>FormulaMessages</name>
+    <message>
+        <source>празна формула</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>празна лява страна преди „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>празна дясна страна след „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се променлива (A, B, C, …, Z), 0, 1, „!“ или „(“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;) или „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;) или „)“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се „)“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„)“ няма своя „(“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>второ „=“ не е позволено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се „-&gt;“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се „&lt;--&gt;“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>непознат знак %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>формулата е по-дълга от %1 знака</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 е седма променлива, а една формула може да има най-много %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Грешка на позиция %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Inf_Tarvisko</name>
     <message>
         <source>Описание на програмата</source>
@@ -553,6 +620,113 @@
     </message>
     <message>
         <source>функция еквивалентност, равнозначност:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>derivations</name>
+    <message>
+        <source>Комутативен закон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Асоциативен закон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дистрибутивен закон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за идемпотентността</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за двойното отрицание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за изключеното трето</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за противоречието</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за неутралния елемент</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за нулевия елемент</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отрицание на константа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон на де Морган</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Определение на Xor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Определение на импликацията</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Определение на еквивалентността</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за поглъщане</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за слепване</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за преместване</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Теорема за консенсус</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Теорема за опростяване</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>де Морган без смяна на операцията</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отрицанието не е пренесено на всички членове</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>грешно разпределяне</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>грешно поглъщане</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>обърната импликация</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>разменени константи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xor като дизюнкция</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

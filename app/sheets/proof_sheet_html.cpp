@@ -6,6 +6,7 @@
 #include "digit.h"
 
 #include "formula.h"
+#include "formula_messages.h"
 #include "law_catalogue.h"
 #include "law_names.h"
 #include "shown_proof.h"
@@ -32,9 +33,11 @@ QString tableStart(bool bordered) {
 }
 
 QString truthTable(int row) {
-    const auto table = formulas::tabulate(lawAt(row).formula);
+    const std::string_view formula = lawAt(row).formula;
+    const auto table =
+        formulas::tabulate(QString::fromUtf8(formula.data(), qsizetype(formula.size())).toStdU32String());
     if (const auto *error = std::get_if<formulas::ReadError>(&table))
-        return QStringLiteral("<p>%1</p>\n").arg(escaped(error->message));
+        return QStringLiteral("<p>%1</p>\n").arg(formulaErrorText(*error).toHtmlEscaped());
     const auto &truth = std::get<formulas::TruthTable>(table);
     QString html = tableStart(true) + QStringLiteral("<tr>");
     for (char variable : truth.variables)
@@ -43,9 +46,8 @@ QString truthTable(int row) {
                 .arg(ProofSheet::tr("Лява страна"), ProofSheet::tr("Дясна страна"));
     for (const formulas::TableRow &line : truth.rows) {
         html += QStringLiteral("<tr>");
-        for (char variable : truth.variables)
-            html += QStringLiteral("<td align=\"center\">%1</td>")
-                        .arg(digit(line.values[std::size_t(variable - 'A')]));
+        for (std::size_t column = 0; column < truth.variables.size(); ++column)
+            html += QStringLiteral("<td align=\"center\">%1</td>").arg(digit(line.values[column]));
         html += QStringLiteral("<td align=\"center\">%1</td><td align=\"center\">%2</td></tr>\n")
                     .arg(digit(line.left), digit(line.right));
     }

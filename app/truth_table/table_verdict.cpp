@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_verdict.h"
 
+#include "formula_messages.h"
 #include "truth_table_texts.h"
 
 using table_texts::shown;
@@ -31,6 +32,4 @@ QString verdictOf(const formulas::TruthTable &table) {
         .arg(failing);
 }
 
-QString verdictOf(const formulas::ReadError &error) {
-    return QString::fromUtf8(error.message.data(), qsizetype(error.message.size()));
-}
+QString verdictOf(const formulas::ReadError &error) { return formulaErrorText(error); }

@@ -260,7 +260,7 @@ void TruthTableWindow::followLaw() {
 }
 
 void TruthTableWindow::tabulate(const QString &formula) {
-    auto result = formulas::tabulate(formula.toStdString());
+    auto result = formulas::tabulate(formula.toStdU32String());
     if (auto *table = std::get_if<formulas::TruthTable>(&result)) {
         readError_.clear();
         model_->setTable(std::move(*table));
@@ -304,11 +304,17 @@ void TruthTableWindow::followValues() {
     if (model_->rowCount() == 0)
         return;
     // The row's number is the used variables' values read as binary digits,
-    // the first variable most significant.
-    int row = 0;
-    for (char variable : model_->table()->variables)
-        row = 2 * row + (selection_.value(variable - 'A') ? 1 : 0);
+    // the first variable most significant. Letters past C have no selector in
+    // the main window: they keep the chosen row's values.
     const QModelIndex current = table_->currentIndex();
+    const auto &variables = model_->table()->variables;
+    const auto &shown = model_->table()->rows[std::size_t(current.isValid() ? current.row() : 0)].values;
+    int row = 0;
+    for (std::size_t column = 0; column < variables.size(); ++column) {
+        const auto letter = std::size_t(variables[column] - 'A');
+        const bool value = letter < 3 ? selection_.value(int(letter)) : shown[column];
+        row = 2 * row + (value ? 1 : 0);
+    }
     table_->moveToCell(row, current.isValid() ? current.column() : 0);
 }
 
@@ -318,9 +324,10 @@ void TruthTableWindow::chooseRow(int row) {
     const formulas::TruthTable &table = *model_->table();
     const auto &values = table.rows[std::size_t(row)].values;
     std::array<bool, 3> chosen = selection_.values();
-    for (char variable : table.variables) {
-        const auto index = std::size_t(variable - 'A');
-        chosen[index] = values[index];
+    for (std::size_t column = 0; column < table.variables.size(); ++column) {
+        const auto letter = std::size_t(table.variables[column] - 'A');
+        if (letter < chosen.size())
+            chosen[letter] = values[column];
     }
     selection_.setValues(chosen);
 }
