@@ -2,6 +2,7 @@
 #include "proof_sheet_html.h"
 
 #include "formula.h"
+#include "formula_messages.h"
 #include "law_catalogue.h"
 #include "shown_proof.h"
 
@@ -36,9 +37,11 @@ QString tableStart(bool bordered) {
 }
 
 QString truthTable(int row) {
-    const auto table = formulas::tabulate(lawAt(row).formula);
+    const std::string_view formula = lawAt(row).formula;
+    const auto table =
+        formulas::tabulate(QString::fromUtf8(formula.data(), qsizetype(formula.size())).toStdU32String());
     if (const auto *error = std::get_if<formulas::ReadError>(&table))
-        return QStringLiteral("<p>%1</p>\n").arg(escaped(error->message));
+        return QStringLiteral("<p>%1</p>\n").arg(formulaErrorText(*error).toHtmlEscaped());
     const auto &truth = std::get<formulas::TruthTable>(table);
     QString html = tableStart(true) + QStringLiteral("<tr>");
     for (char variable : truth.variables)
@@ -46,9 +49,8 @@ QString truthTable(int row) {
     html += QStringLiteral("<th>Лява страна</th><th>Дясна страна</th></tr>\n");
     for (const formulas::TableRow &line : truth.rows) {
         html += QStringLiteral("<tr>");
-        for (char variable : truth.variables)
-            html += QStringLiteral("<td align=\"center\">%1</td>")
-                        .arg(digit(line.values[std::size_t(variable - 'A')]));
+        for (std::size_t column = 0; column < truth.variables.size(); ++column)
+            html += QStringLiteral("<td align=\"center\">%1</td>").arg(digit(line.values[column]));
         html += QStringLiteral("<td align=\"center\">%1</td><td align=\"center\">%2</td></tr>\n")
                     .arg(digit(line.left), digit(line.right));
     }

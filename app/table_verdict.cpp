@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_verdict.h"
 
+#include "formula_messages.h"
 #include "truth_table_texts.h"
 
 namespace {
@@ -25,6 +26,4 @@ QString verdictOf(const formulas::TruthTable &table) {
         .arg(partOf(failing, table.rows.size()));
 }
 
-QString verdictOf(const formulas::ReadError &error) {
-    return QString::fromUtf8(error.message.data(), qsizetype(error.message.size()));
-}
+QString verdictOf(const formulas::ReadError &error) { return formulaErrorText(error); }

@@ -129,7 +129,7 @@ int TruthTableModel::columnCount(const QModelIndex &parent) const {
 bool TruthTableModel::cellValue(const formulas::TableRow &row, int column) const {
     const int variables = variableCount();
     if (column < variables)
-        return row.values[std::size_t(table_->variables[std::size_t(column)] - 'A')];
+        return row.values[std::size_t(column)];
     return column == variables ? row.left : row.right;
 }
 

@@ -239,7 +239,7 @@ void TruthTableWindow::followLaw() {
 }
 
 void TruthTableWindow::tabulate(const QString &formula) {
-    auto result = formulas::tabulate(formula.toStdString());
+    auto result = formulas::tabulate(formula.toStdU32String());
     if (auto *table = std::get_if<formulas::TruthTable>(&result)) {
         readError_.clear();
         model_->setTable(std::move(*table));
@@ -286,11 +286,18 @@ void TruthTableWindow::followValues() {
     if (settingSelectors_ || model_->rowCount() == 0)
         return;
     // The row's number is the used variables' values read as binary digits,
-    // the first variable most significant.
-    int row = 0;
-    for (char variable : model_->table()->variables)
-        row = 2 * row + (main_.Bul_Prom[std::size_t(variable - 'A')]->selectedRow() == 1 ? 1 : 0);
+    // the first variable most significant. Letters past C have no selector in
+    // the main window: they keep the chosen row's values.
     const QModelIndex current = table_->currentIndex();
+    const auto &variables = model_->table()->variables;
+    const auto &shown = model_->table()->rows[std::size_t(current.isValid() ? current.row() : 0)].values;
+    int row = 0;
+    for (std::size_t column = 0; column < variables.size(); ++column) {
+        const auto letter = std::size_t(variables[column] - 'A');
+        const bool value =
+            letter < main_.Bul_Prom.size() ? main_.Bul_Prom[letter]->selectedRow() == 1 : shown[column];
+        row = 2 * row + (value ? 1 : 0);
+    }
     QScopedValueRollback following(followingSelectors_, true);
     table_->moveToCell(row, current.isValid() ? current.column() : 0);
 }
@@ -301,9 +308,10 @@ void TruthTableWindow::chooseRow(int row) {
     QScopedValueRollback setting(settingSelectors_, true);
     const formulas::TruthTable &table = *model_->table();
     const auto &values = table.rows[std::size_t(row)].values;
-    for (char variable : table.variables) {
-        const auto index = std::size_t(variable - 'A');
-        main_.Bul_Prom[index]->setCurrentRow(values[index] ? 1 : 0);
+    for (std::size_t column = 0; column < table.variables.size(); ++column) {
+        const auto letter = std::size_t(table.variables[column] - 'A');
+        if (letter < main_.Bul_Prom.size())
+            main_.Bul_Prom[letter]->setCurrentRow(values[column] ? 1 : 0);
     }
 }
 

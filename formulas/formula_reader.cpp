@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formula_reader.h"
 
-#include "read_messages.h"
 #include "tokenizer.h"
 
+#include <bit>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,26 +36,28 @@ int bindingOf(TokenKind kind) {
 
 bool isBinary(TokenKind kind) { return bindingOf(kind) >= 1 && bindingOf(kind) <= 5; }
 
-Step stepOf(const Token &token) {
+PostfixStep stepOf(const Token &token) {
     switch (token.kind) {
     case TokenKind::Variable:
-        return token.symbol == 'A' ? Step::PushA : token.symbol == 'B' ? Step::PushB : Step::PushC;
+        return {Step::Variable, std::uint8_t(token.symbol - 'A')};
     case TokenKind::Constant:
-        return token.symbol == '1' ? Step::PushTrue : Step::PushFalse;
+        return {token.symbol == '1' ? Step::True : Step::False};
     case TokenKind::Not:
-        return Step::Not;
+        return {Step::Not};
     case TokenKind::And:
-        return Step::And;
+        return {Step::And};
     case TokenKind::Or:
-        return Step::Or;
+        return {Step::Or};
     case TokenKind::Xor:
-        return Step::Xor;
+        return {Step::Xor};
     case TokenKind::Implies:
-        return Step::Implies;
+        return {Step::Implies};
     default:
-        return Step::Equivalent;
+        return {Step::Equivalent};
     }
 }
+
+ReadError errorAt(std::size_t position, ReadErrorCode code) { return {code, position}; }
 
 // Reads token by token, either expecting an operand (a variable, constant,
 // "!" or "(") or what may follow one (an operator, ")", "=" or the end).
@@ -79,7 +82,8 @@ private:
     std::optional<ReadError> takeOperand(const Token &token) {
         switch (token.kind) {
         case TokenKind::Variable:
-            formula_.uses[static_cast<std::size_t>(token.symbol - 'A')] = true;
+            if (auto error = use(token))
+                return error;
             [[fallthrough]];
         case TokenKind::Constant:
             side_.push_back(stepOf(token));
@@ -93,18 +97,18 @@ private:
             break;
         case TokenKind::Equals:
             if (seenEquals_)
-                return messages::errorAt(token.position, messages::secondEquals);
+                return errorAt(token.position, ReadErrorCode::SecondEquals);
             if (sideTokens_ == 0)
-                return messages::errorAt(token.position, messages::emptyLeftSide);
-            return messages::errorAt(token.position, messages::expectedOperand);
+                return errorAt(token.position, ReadErrorCode::EmptyLeftSide);
+            return errorAt(token.position, ReadErrorCode::ExpectedOperand);
         case TokenKind::End:
             if (sideTokens_ == 0 && !seenEquals_)
-                return messages::errorAt(1, messages::emptyFormula);
+                return errorAt(1, ReadErrorCode::EmptyFormula);
             if (sideTokens_ == 0)
-                return messages::errorAt(token.position, messages::emptyRightSide);
-            return messages::errorAt(token.position, messages::expectedOperand);
+                return errorAt(token.position, ReadErrorCode::EmptyRightSide);
+            return errorAt(token.position, ReadErrorCode::ExpectedOperand);
         default:
-            return messages::errorAt(token.position, messages::expectedOperand);
+            return errorAt(token.position, ReadErrorCode::ExpectedOperand);
         }
         ++sideTokens_;
         return std::nullopt;
@@ -119,7 +123,7 @@ private:
         switch (token.kind) {
         case TokenKind::Close:
             if (openParentheses_ == 0)
-                return messages::errorAt(token.position, messages::closeWithoutOpen);
+                return errorAt(token.position, ReadErrorCode::CloseWithoutOpen);
             while (pending_.back().kind != TokenKind::Open)
                 moveTopToSide();
             pending_.pop_back();
@@ -127,7 +131,7 @@ private:
             return std::nullopt;
         case TokenKind::Equals:
             if (seenEquals_)
-                return messages::errorAt(token.position, messages::secondEquals);
+                return errorAt(token.position, ReadErrorCode::SecondEquals);
             if (openParentheses_ > 0)
                 break;
             finishSide();
@@ -137,16 +141,24 @@ private:
             return std::nullopt;
         case TokenKind::End:
             if (openParentheses_ > 0)
-                return messages::errorAt(token.position, messages::expectedClose);
+                return errorAt(token.position, ReadErrorCode::ExpectedClose);
             finishSide();
             done_ = true;
             return std::nullopt;
         default:
             break;
         }
-        std::string what(messages::expectedOperator);
-        what += openParentheses_ > 0 ? messages::orClose : seenEquals_ ? "" : messages::orEquals;
-        return messages::errorAt(token.position, what);
+        return errorAt(token.position, openParentheses_ > 0 ? ReadErrorCode::ExpectedOperatorOrClose
+                                       : seenEquals_        ? ReadErrorCode::ExpectedOperator
+                                                            : ReadErrorCode::ExpectedOperatorOrEquals);
+    }
+
+    std::optional<ReadError> use(const Token &token) {
+        const std::uint32_t letter = std::uint32_t(1) << (token.symbol - 'A');
+        if (!(formula_.letters & letter) && std::popcount(formula_.letters) == int(maxVariables))
+            return ReadError{ReadErrorCode::TooManyVariables, token.position, char32_t(token.symbol)};
+        formula_.letters |= letter;
+        return std::nullopt;
     }
 
     // Operators that bind at least as tightly go first; "->" waits for the
@@ -191,6 +203,10 @@ private:
 
 } // namespace
 
-std::variant<ReadFormula, ReadError> readFormula(std::u32string_view text) { return Reader(text).read(); }
+std::variant<ReadFormula, ReadError> readFormula(std::u32string_view text) {
+    if (text.size() > maxFormulaLength)
+        return ReadError{ReadErrorCode::TooLong, maxFormulaLength + 1};
+    return Reader(text).read();
+}
 
 } // namespace formulas

@@ -9,7 +9,7 @@
 #include "formula.h"
 #include "postfix.h"
 
-#include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -19,9 +19,10 @@ namespace formulas {
 struct ReadFormula {
     Postfix left;
     std::optional<Postfix> right; // only where there is an "="
-    std::array<bool, 3> uses{};   // A, B, C
+    std::uint32_t letters = 0;    // bit L: the letter 'A' + L is used
 };
 
+// Text longer than maxFormulaLength is refused before it is read.
 std::variant<ReadFormula, ReadError> readFormula(std::u32string_view text);
 
 } // namespace formulas

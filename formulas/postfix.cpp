@@ -3,54 +3,52 @@
 
 namespace formulas {
 
-namespace {
-
-bool combine(Step step, bool left, bool right) {
-    switch (step) {
-    case Step::And:
-        return left && right;
-    case Step::Or:
-        return left || right;
-    case Step::Xor:
-        return left != right;
-    case Step::Implies:
-        return !left || right;
-    default: // Equivalent
-        return left == right;
-    }
-}
-
-} // namespace
-
-bool evaluate(const Postfix &steps, const std::array<bool, 3> &values) {
-    std::vector<bool> stack;
+std::uint64_t evaluateRows(const Postfix &steps, const std::array<std::uint64_t, 26> &columns) {
+    std::vector<std::uint64_t> stack;
     stack.reserve(steps.size());
-    for (const Step step : steps) {
-        switch (step) {
-        case Step::PushA:
-            stack.push_back(values[0]);
-            break;
-        case Step::PushB:
-            stack.push_back(values[1]);
-            break;
-        case Step::PushC:
-            stack.push_back(values[2]);
-            break;
-        case Step::PushFalse:
-        case Step::PushTrue:
-            stack.push_back(step == Step::PushTrue);
-            break;
+    for (const PostfixStep &step : steps) {
+        switch (step.step) {
+        case Step::Variable:
+            stack.push_back(columns[step.letter]);
+            continue;
+        case Step::False:
+        case Step::True:
+            stack.push_back(step.step == Step::True ? ~std::uint64_t(0) : 0);
+            continue;
         case Step::Not:
-            stack.back() = !stack.back();
+            stack.back() = ~stack.back();
+            continue;
+        default:
             break;
-        default: {
-            const bool right = stack.back();
-            stack.pop_back();
-            stack.back() = combine(step, stack.back(), right);
         }
+        const std::uint64_t right = stack.back();
+        stack.pop_back();
+        std::uint64_t &left = stack.back();
+        switch (step.step) {
+        case Step::And:
+            left &= right;
+            break;
+        case Step::Or:
+            left |= right;
+            break;
+        case Step::Xor:
+            left ^= right;
+            break;
+        case Step::Implies:
+            left = ~left | right;
+            break;
+        default: // Equivalent
+            left = ~(left ^ right);
         }
     }
     return stack.back();
+}
+
+bool evaluate(const Postfix &steps, std::uint32_t letters) {
+    std::array<std::uint64_t, 26> columns{};
+    for (std::size_t letter = 0; letter < columns.size(); ++letter)
+        columns[letter] = (letters >> letter) & 1 ? 1 : 0;
+    return evaluateRows(steps, columns) & 1;
 }
 
 } // namespace formulas

@@ -12,24 +12,21 @@
 
 namespace formulas {
 
-enum class Step : std::uint8_t {
-    PushA,
-    PushB,
-    PushC,
-    PushFalse,
-    PushTrue,
-    Not,
-    And,
-    Or,
-    Xor,
-    Implies,
-    Equivalent
+enum class Step : std::uint8_t { Variable, False, True, Not, And, Or, Xor, Implies, Equivalent };
+
+struct PostfixStep {
+    Step step = Step::False;
+    std::uint8_t letter = 0; // 0 for A … 25 for Z, for a variable
 };
 
-using Postfix = std::vector<Step>;
+using Postfix = std::vector<PostfixStep>;
 
-// values: A, B, C. The steps must form one whole expression, as the reader
-// builds them.
-bool evaluate(const Postfix &steps, const std::array<bool, 3> &values);
+// letters: bit L is the value of the letter 'A' + L. The steps must form one
+// whole expression, as the reader builds them.
+bool evaluate(const Postfix &steps, std::uint32_t letters);
+
+// Up to 64 rows at once: columns[L] holds the letter's value on each row,
+// one bit a row; the result holds the side's value the same way.
+std::uint64_t evaluateRows(const Postfix &steps, const std::array<std::uint64_t, 26> &columns);
 
 } // namespace formulas

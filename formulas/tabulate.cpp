@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formula.h"
 #include "formula_reader.h"
-#include "utf8_decoder.h"
 
 #include <algorithm>
 
@@ -12,28 +11,29 @@ int TruthTable::failingRows() const {
         std::count_if(rows.begin(), rows.end(), [](const TableRow &row) { return !row.holds(); }));
 }
 
-std::variant<TruthTable, ReadError> tabulate(std::string_view text) {
-    auto characters = decodeUtf8(text);
-    if (auto *error = std::get_if<ReadError>(&characters))
-        return std::move(*error);
-    auto read = readFormula(std::get<std::u32string>(characters));
+std::variant<TruthTable, ReadError> tabulate(std::u32string_view text) {
+    auto read = readFormula(text);
     if (auto *error = std::get_if<ReadError>(&read))
         return std::move(*error);
     const ReadFormula &formula = std::get<ReadFormula>(read);
 
     TruthTable table;
-    for (std::size_t variable = 0; variable < 3; ++variable)
-        if (formula.uses[variable])
-            table.variables.push_back(static_cast<char>('A' + variable));
+    for (int letter = 0; letter < 26; ++letter)
+        if ((formula.letters >> letter) & 1)
+            table.variables.push_back(static_cast<char>('A' + letter));
     table.hasEquals = formula.right.has_value();
     const std::size_t count = table.variables.size();
     for (unsigned bits = 0; bits < (1u << count); ++bits) {
         TableRow row;
-        for (std::size_t i = 0; i < count; ++i)
-            row.values[static_cast<std::size_t>(table.variables[i] - 'A')] = (bits >> (count - 1 - i)) & 1;
-        row.left = evaluate(formula.left, row.values);
+        std::uint32_t letters = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            row.values[i] = (bits >> (count - 1 - i)) & 1;
+            if (row.values[i])
+                letters |= std::uint32_t(1) << (table.variables[i] - 'A');
+        }
+        row.left = evaluate(formula.left, letters);
         if (formula.right)
-            row.right = evaluate(*formula.right, row.values);
+            row.right = evaluate(*formula.right, letters);
         table.rows.push_back(row);
     }
     return table;

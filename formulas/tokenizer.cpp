@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tokenizer.h"
 
-#include "read_messages.h"
-
 namespace formulas {
 
 bool Tokenizer::followedBy(std::u32string_view rest) const { return text_.substr(at_ + 1).starts_with(rest); }
@@ -18,11 +16,12 @@ std::variant<Token, ReadError> Tokenizer::next() {
         at_ += length;
         return Token{kind, position, static_cast<char>(c)};
     };
-    switch (c) {
-    case U'A':
-    case U'B':
-    case U'C':
+    // "Xor" is the operator wherever it stands, before X the variable.
+    if (c == U'X' && followedBy(U"or"))
+        return take(TokenKind::Xor, 3);
+    if (c >= U'A' && c <= U'Z')
         return take(TokenKind::Variable, 1);
+    switch (c) {
     case U'0':
     case U'1':
         return take(TokenKind::Constant, 1);
@@ -38,20 +37,16 @@ std::variant<Token, ReadError> Tokenizer::next() {
         return take(TokenKind::Close, 1);
     case U'=':
         return take(TokenKind::Equals, 1);
-    case U'X':
-        if (followedBy(U"or"))
-            return take(TokenKind::Xor, 3);
-        return messages::errorAt(position, messages::expectedXor);
     case U'-':
         if (followedBy(U">"))
             return take(TokenKind::Implies, 2);
-        return messages::errorAt(position, messages::expectedImplication);
+        return ReadError{ReadErrorCode::ExpectedImplication, position};
     case U'<':
         if (followedBy(U"-->"))
             return take(TokenKind::Equivalent, 4);
-        return messages::errorAt(position, messages::expectedEquivalence);
+        return ReadError{ReadErrorCode::ExpectedEquivalence, position};
     default:
-        return messages::unknownCharacter(position, c);
+        return ReadError{ReadErrorCode::UnknownCharacter, position, c};
     }
 }
 

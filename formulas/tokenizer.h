@@ -17,7 +17,7 @@ enum class TokenKind { Variable, Constant, Not, And, Or, Xor, Implies, Equivalen
 struct Token {
     TokenKind kind = TokenKind::End;
     std::size_t position = 0; // 1-based, of the token's first character
-    char symbol = 0;          // 'A', 'B', 'C', '0' or '1' for variables and constants
+    char symbol = 0;          // 'A' to 'Z', '0' or '1' for variables and constants
 };
 
 class Tokenizer {

@@ -28,7 +28,8 @@ private slots:
         QFETCH(int, law);
         QFETCH(QString, pattern);
         const catalogue::LawRow &row = catalogue::lawCatalogue[std::size_t(law)];
-        formulas::TableExercise exercise(std::get<formulas::TruthTable>(formulas::tabulate(row.formula)));
+        formulas::TableExercise exercise(std::get<formulas::TruthTable>(formulas::tabulate(
+            QString::fromUtf8(row.formula.data(), qsizetype(row.formula.size())).toStdU32String())));
         QCOMPARE(exercise.cellCount(), row.variableCount == "3" ? 16 : 8); // two sides on every row
 
         // Each cell's answer, and the mark it must earn, chosen cell by cell.

@@ -204,6 +204,10 @@ private slots:
         QTest::newRow("no =") << "A v B"
                               << "Не е тъждество: формулата е невярна на 1 от 4 реда"
                               << "0";
+        QTest::newRow("letters past C, in alphabetical columns")
+            << "Z -> X"
+            << "Не е тъждество: формулата е невярна на 1 от 4 реда"
+            << "1";
         QTest::newRow("unreadable") << "A ^"
                                     << "Грешка на позиция 4: "
                                     << "";
