@@ -97,12 +97,12 @@ void addProofSheetItems(Inf_Tarvisko &window) {
     auto *save = new QAction(QString::fromUtf8("Запази лист с доказателства…"), &window);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QObject::connect(save, &QAction::triggered, &window,
-                     [&window] { saveProofSheetWithDialog(&window, window.List1[0]->selectedRow()); });
+                     [&window] { saveProofSheetWithDialog(&window, window.selection()->law()); });
     window.addToContextMenus(save);
 
     auto *print = new QAction(QString::fromUtf8("Печат…"), &window);
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     QObject::connect(print, &QAction::triggered, &window,
-                     [&window] { printProofSheetWithDialog(&window, window.List1[0]->selectedRow()); });
+                     [&window] { printProofSheetWithDialog(&window, window.selection()->law()); });
     window.addToContextMenus(print);
 }
