@@ -212,7 +212,8 @@ void KarnaughMapView::paintEvent(QPaintEvent *event) {
     // borders, so that each stays visible.
     const int step = std::max(2, fontMetrics().lineSpacing() / 7);
     for (std::size_t i = 0; i < loops_.size(); ++i)
-        paintLoop(painter, loops_[i], step * (1 + int(i % 4)));
+        paintLoop(painter, loops_[i],
+                  loops_[i].style == MapLoop::Style::Ring ? step * 2 : step * (1 + int(i % 4)));
     if (drawing_ && (hasFocus() || dragging_))
         paintLoop(painter, {drawnGroup(), palette().color(QPalette::Text), MapLoop::Style::Dashed}, 1);
 }

@@ -178,6 +178,7 @@ void KarnaughWindow::buildControls() {
     grid->addWidget(verdictLabel, 8, 0, Qt::AlignTop);
     grid->addWidget(verdict_, 8, 1);
     grid->setColumnStretch(1, 1);
+    grid->setRowStretch(9, 1); // room to spare goes below, not between the map and its lines
     // The lines show the longest minimal forms of four variables whole.
     sum_->setMinimumWidth(sum_->fontMetrics().horizontalAdvance(
                               QStringLiteral("(!A v !B v C) ^ (A v B v !C) ^ (!A v B v !D) ^ (A v !B v D)")) +
