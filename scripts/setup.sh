@@ -30,6 +30,8 @@ if [ "$mode" = test ]; then
   # The proof sheets' PDF is read back as text; the sources' layout is
   # checked against .clang-format.
   packages+=(poppler-utils clang-format)
+  # lupdate, for the translation files (target update_translations).
+  packages+=(qt6-l10n-tools)
 fi
 
 "$root/scripts/install-missing.sh" "${packages[@]}"

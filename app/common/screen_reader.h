@@ -3,13 +3,14 @@
 
 // What a screen reader is told of the program's windows and controls.
 
+class QString;
 class QWidget;
 
 namespace screen_reader {
 
 // The control's accessible name; its description is the tool-tip a sighted
 // user reads, so set the tool-tip first.
-void describe(QWidget *control, const char *name);
+void describe(QWidget *control, const QString &name);
 
 // A plain top-level widget reads as a "filler" pane; a reader announces a
 // window (its title, when it becomes active) only for the Window role. Each

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "truth_table_model.h"
 
+#include "digit.h"
 #include "table_colours.h"
 #include "truth_table_texts.h"
 
 namespace {
 
-QString utf8(const char *text) { return QString::fromUtf8(text); }
-
-QString digit(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+using table_texts::shown;
 
 } // namespace
 
@@ -134,7 +133,7 @@ bool TruthTableModel::cellValue(const formulas::TableRow &row, int column) const
 }
 
 QString TruthTableModel::rowMarkText() const {
-    return utf8(table_->hasEquals ? table_texts::sidesDiffer : table_texts::formulaFalse);
+    return shown(table_->hasEquals ? table_texts::sidesDiffer : table_texts::formulaFalse);
 }
 
 QVariant TruthTableModel::answerData(int row, int side, int role) const {
@@ -147,9 +146,9 @@ QVariant TruthTableModel::answerData(int row, int side, int role) const {
         if (answer != formulas::Answer::Blank)
             text = digit(answer == formulas::Answer::One);
         if (mark != formulas::Mark::Blank)
-            text += QLatin1Char(' ') + utf8(right ? table_texts::rightSign : table_texts::wrongSign);
+            text += QLatin1Char(' ') + shown(right ? table_texts::rightSign : table_texts::wrongSign);
         if (truthShown_)
-            text = utf8(table_texts::withTruth).arg(text, digit(exercise_->truth(row, side))).trimmed();
+            text = shown(table_texts::withTruth).arg(text, digit(exercise_->truth(row, side))).trimmed();
         return text;
     }
     case Qt::TextAlignmentRole:
@@ -164,12 +163,12 @@ QVariant TruthTableModel::answerData(int row, int side, int role) const {
         break;
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
-        QString description = utf8(answer == formulas::Answer::Blank ? table_texts::blankAnswer
-                                   : mark == formulas::Mark::Blank   ? table_texts::filledAnswer
-                                   : right                           ? table_texts::rightAnswer
-                                                                     : table_texts::wrongAnswer);
+        QString description = shown(answer == formulas::Answer::Blank ? table_texts::blankAnswer
+                                    : mark == formulas::Mark::Blank   ? table_texts::filledAnswer
+                                    : right                           ? table_texts::rightAnswer
+                                                                      : table_texts::wrongAnswer);
         if (truthShown_)
-            description += utf8(table_texts::trueValueIs).arg(digit(exercise_->truth(row, side)));
+            description += shown(table_texts::trueValueIs).arg(digit(exercise_->truth(row, side)));
         return description;
     }
     default:
@@ -218,14 +217,14 @@ QVariant TruthTableModel::headerData(int section, Qt::Orientation orientation, i
         if (section < 0 || section >= rowCount())
             return {};
         return exerciseOn_ || table_->rows[std::size_t(section)].holds() ? QString()
-                                                                         : utf8(table_texts::rowDiffers);
+                                                                         : shown(table_texts::rowDiffers);
     }
     const int variables = variableCount();
     if (section < variables)
         return QString(QChar::fromLatin1(table_->variables[std::size_t(section)]));
     if (!table_->hasEquals)
-        return utf8(table_texts::value);
-    return utf8(section == variables ? table_texts::leftSide : table_texts::rightSide);
+        return shown(table_texts::value);
+    return shown(section == variables ? table_texts::leftSide : table_texts::rightSide);
 }
 
 Qt::ItemFlags TruthTableModel::flags(const QModelIndex &index) const {

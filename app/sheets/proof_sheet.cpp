@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "proof_sheet.h"
+#include "sheet_texts.h"
 
 #include "proof_sheet_html.h"
 #include "window_font.h"
@@ -132,10 +133,14 @@ std::unique_ptr<QTextDocument> sheetFor(const QList<int> &rows, QPaintDevice &de
     return laidOut(rows, lawPages(*draft, frame.bodyHeight), device, frame);
 }
 
-void paintPages(QTextDocument &document, QPagedPaintDevice &device, const PageFrame &frame, int first,
+// False when the device cannot be painted on (an unwritable output file, a
+// printer that refuses the job).
+bool paintPages(QTextDocument &document, QPagedPaintDevice &device, const PageFrame &frame, int first,
                 int last) {
     const int pageCount = document.pageCount();
-    QPainter painter(&device);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
     for (int page = first; page <= last; ++page) {
         if (page > first)
             device.newPage();
@@ -153,49 +158,66 @@ void paintPages(QTextDocument &document, QPagedPaintDevice &device, const PageFr
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, frame.bodyHeight, frame.width, frame.height - frame.bodyHeight),
                          Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("стр. %1 от %2").arg(page).arg(pageCount));
+                         ProofSheet::tr("стр. %1 от %2").arg(page).arg(pageCount));
     }
+    return painter.end();
 }
 
 QString failure(const QString &path, const QString &systemReason) {
     const QFileInfo info(path);
     QString reason = systemReason;
     if (info.isDir())
-        reason = QStringLiteral("там има папка със същото име");
+        reason = ProofSheet::tr("там има папка със същото име");
     else if (!info.absoluteDir().exists())
         reason =
-            QStringLiteral("папката „%1“ не съществува").arg(QDir::toNativeSeparators(info.absolutePath()));
-    return QStringLiteral("листът не е записан в „%1“: %2").arg(path, reason);
+            ProofSheet::tr("папката „%1“ не съществува").arg(QDir::toNativeSeparators(info.absolutePath()));
+    return ProofSheet::tr("листът не е записан в „%1“: %2").arg(path, reason);
 }
 
-void writePdf(const QList<int> &rows, QIODevice &file) {
+bool writePdf(const QList<int> &rows, QIODevice &file) {
     QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(18, 15, 18, 12), QPageLayout::Millimeter);
-    writer.setTitle(QStringLiteral("Булеви закони: доказателства"));
+    writer.setPageLayout(sheetPageLayout());
+    writer.setTitle(ProofSheet::tr("Булеви закони: доказателства"));
     writer.setCreator(QCoreApplication::applicationName() + QLatin1Char(' ') +
                       QCoreApplication::applicationVersion());
     const PageFrame frame = frameOf(writer);
     const auto document = sheetFor(rows, writer, frame);
-    paintPages(*document, writer, frame, 1, document->pageCount());
+    return paintPages(*document, writer, frame, 1, document->pageCount());
 }
 
 } // namespace
+
+SheetFormat sheetFormatOf(const QString &path) {
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return SheetFormat::Pdf;
+    if (path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive))
+        return SheetFormat::Html;
+    return SheetFormat::Unknown;
+}
+
+QPageLayout sheetPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 12),
+                       QPageLayout::Millimeter);
+}
 
 std::optional<QString> writeProofSheet(const QList<int> &rows, const QString &path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, file.errorString());
-    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        writePdf(rows, file);
-    else
+    if (sheetFormatOf(path) == SheetFormat::Pdf) {
+        if (!writePdf(rows, file)) {
+            file.cancelWriting();
+            return failure(path, file.errorString());
+        }
+    } else {
         file.write(proofSheetHtml(rows, browserStyle()).toUtf8());
+    }
     if (!file.commit())
         return failure(path, file.errorString());
     return std::nullopt;
 }
 
-void printProofSheet(QPrinter *printer, const QList<int> &rows) {
+std::optional<QString> printProofSheet(QPrinter *printer, const QList<int> &rows) {
     const PageFrame frame = frameOf(*printer);
     const auto document = sheetFor(rows, *printer, frame);
     int first = 1;
@@ -204,6 +226,10 @@ void printProofSheet(QPrinter *printer, const QList<int> &rows) {
         first = std::max(first, printer->fromPage());
         last = std::min(last, printer->toPage());
     }
-    if (first <= last)
-        paintPages(*document, *printer, frame, first, last);
+    if (first > last || paintPages(*document, *printer, frame, first, last))
+        return std::nullopt;
+    const QString file = printer->outputFileName();
+    if (!file.isEmpty())
+        return failure(file, ProofSheet::tr("файлът не може да се запише"));
+    return ProofSheet::tr("листът не е отпечатан на „%1“").arg(printer->printerName());
 }

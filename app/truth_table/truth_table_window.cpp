@@ -3,6 +3,7 @@
 
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
+#include "law_names.h"
 #include "law_selection.h"
 #include "readable_colours.h"
 #include "screen_reader.h"
@@ -25,12 +26,12 @@
 
 namespace {
 
-QString utf8(const char *text) { return QString::fromUtf8(text); }
+using table_texts::shown;
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 void describe(QWidget *control, const char *name, const char *toolTip) {
-    control->setToolTip(utf8(toolTip));
-    screen_reader::describe(control, name);
+    control->setToolTip(shown(toolTip));
+    screen_reader::describe(control, shown(name));
 }
 
 // The table shows up to eight rows (three variables) without scrolling.
@@ -39,13 +40,13 @@ constexpr int mostRows = 8;
 // The widest texts the two lines must show whole: the catalogue's longest
 // formula, and the longest message of the verdict line.
 constexpr const char *widestFormula = "(A ^ B) v (!A ^ C) v (B ^ C) = (A ^ B) v (!A ^ C)";
-constexpr const char *widestVerdict =
-    "Грешка на позиция 1000: очаква се променлива (A, B, C), 0, 1, „!“ или „(“";
+constexpr const char *widestVerdict = QT_TRANSLATE_NOOP(
+    "TruthTableWindow", "Грешка на позиция 1000: очаква се променлива (A, B, C), 0, 1, „!“ или „(“");
 
 } // namespace
 
 QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
-    auto *open = new QAction(utf8(table_texts::menuItem), &main);
+    auto *open = new QAction(shown(table_texts::menuItem), &main);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     main.addToContextMenus(open);
     QObject::connect(open, &QAction::triggered, &main, [&main] {
@@ -90,9 +91,9 @@ TruthTableWindow::TruthTableWindow(LawSelection &selection, QWidget *parent)
 void TruthTableWindow::buildControls() {
     formula_ = new QLineEdit(this);
     describe(formula_, table_texts::formulaName, table_texts::formulaToolTip);
-    formula_->setMinimumWidth(formula_->fontMetrics().horizontalAdvance(utf8(widestFormula)) +
+    formula_->setMinimumWidth(formula_->fontMetrics().horizontalAdvance(QString::fromLatin1(widestFormula)) +
                               formula_->fontMetrics().averageCharWidth() * 4);
-    auto *formulaLabel = new QLabel(utf8(table_texts::formulaLabel), this);
+    auto *formulaLabel = new QLabel(shown(table_texts::formulaLabel), this);
     formulaLabel->setBuddy(formula_);
 
     model_ = new TruthTableModel(this);
@@ -102,7 +103,7 @@ void TruthTableWindow::buildControls() {
     table_->setCornerButtonEnabled(false);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setMinimumWidth(
-        table_->fontMetrics().horizontalAdvance(utf8(table_texts::rowDiffers)) * 3);
+        table_->fontMetrics().horizontalAdvance(shown(table_texts::rowDiffers)) * 3);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     table_->horizontalHeader()->setHighlightSections(false);
     QPalette palette = table_->palette();
@@ -114,12 +115,12 @@ void TruthTableWindow::buildControls() {
     verdict_->setReadOnly(true);
     // Read and copied, but not a stop on the way from the table to the buttons.
     verdict_->setFocusPolicy(Qt::ClickFocus);
-    verdict_->setMinimumWidth(verdict_->fontMetrics().horizontalAdvance(utf8(widestVerdict)) +
+    verdict_->setMinimumWidth(verdict_->fontMetrics().horizontalAdvance(shown(widestVerdict)) +
                               verdict_->fontMetrics().averageCharWidth() * 2);
-    auto *verdictLabel = new QLabel(utf8(table_texts::verdictLabel), this);
+    auto *verdictLabel = new QLabel(shown(table_texts::verdictLabel), this);
     verdictLabel->setBuddy(verdict_);
 
-    lawFormula_ = new QPushButton(utf8(table_texts::lawFormulaButton), this);
+    lawFormula_ = new QPushButton(shown(table_texts::lawFormulaButton), this);
     describe(lawFormula_, table_texts::lawFormulaName, table_texts::lawFormulaToolTip);
     lawFormula_->setAutoDefault(false);
     buildExerciseButtons();
@@ -167,7 +168,7 @@ void TruthTableWindow::buildControls() {
 }
 
 QPushButton *TruthTableWindow::makeButton(const char *text, const char *name, const char *toolTip) {
-    auto *button = new QPushButton(utf8(text), this);
+    auto *button = new QPushButton(shown(text), this);
     describe(button, name, toolTip);
     button->setAutoDefault(false);
     return button;
@@ -280,8 +281,8 @@ void TruthTableWindow::showVerdict() {
         // The reader's own message, "Грешка на позиция N: …"
     } else if (const formulas::TableExercise *exercise = model_->exercise()) {
         verdict = model_->isChecked()
-                      ? utf8(table_texts::score).arg(exercise->rightCount()).arg(exercise->cellCount())
-                      : utf8(table_texts::exercisePrompt).arg(exercise->cellCount());
+                      ? shown(table_texts::score).arg(exercise->rightCount()).arg(exercise->cellCount())
+                      : shown(table_texts::exercisePrompt).arg(exercise->cellCount());
     } else {
         verdict = verdictOf(*model_->table());
     }
@@ -292,14 +293,11 @@ void TruthTableWindow::showVerdict() {
 }
 
 void TruthTableWindow::updateTitle() {
-    QString what = utf8(table_texts::ownFormulaTitle);
+    QString what = shown(table_texts::ownFormulaTitle);
     if (!edited_ && shownLaw_ >= 0 && std::size_t(shownLaw_) < catalogue::lawCatalogue.size()) {
-        QString name = utf8(catalogue::lawCatalogue[std::size_t(shownLaw_)].name).trimmed();
-        if (name.endsWith(QLatin1Char(':')))
-            name.chop(1);
-        what = QStringLiteral("%1. %2").arg(shownLaw_ + 1).arg(name);
+        what = QStringLiteral("%1. %2").arg(shownLaw_ + 1).arg(law_names::heading(shownLaw_));
     }
-    setWindowTitle(utf8(table_texts::title) + QStringLiteral(" – ") + what);
+    setWindowTitle(shown(table_texts::title) + QStringLiteral(" – ") + what);
 }
 
 void TruthTableWindow::followValues() {
@@ -344,8 +342,8 @@ void TruthTableWindow::fitTable() {
     // The variables' columns narrow, twice their letter; the sides share the
     // rest, with room at least for an answer, its mark and the true value.
     const QString widestAnswer =
-        utf8(table_texts::withTruth)
-            .arg(QStringLiteral("0 ") + utf8(table_texts::wrongSign), QStringLiteral("1"));
+        shown(table_texts::withTruth)
+            .arg(QStringLiteral("0 ") + shown(table_texts::wrongSign), QStringLiteral("1"));
     const int answerWidth = metrics.horizontalAdvance(widestAnswer) + 2 * metrics.averageCharWidth();
     int width = rows->sizeHint().width() + 2 * table_->frameWidth();
     for (int column = 0; column < model_->columnCount(); ++column) {

@@ -23,8 +23,8 @@ QAccessibleInterface *windowInterface(const QString &className, QObject *object)
 
 } // namespace
 
-void describe(QWidget *control, const char *name) {
-    control->setAccessibleName(QString::fromUtf8(name));
+void describe(QWidget *control, const QString &name) {
+    control->setAccessibleName(name);
     control->setAccessibleDescription(control->toolTip());
 }
 

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "proof_sheet_html.h"
 
+#include "sheet_texts.h"
+
+#include "digit.h"
+
 #include "formula.h"
 #include "formula_messages.h"
 #include "law_catalogue.h"
+#include "law_names.h"
 #include "shown_proof.h"
 
 #include <string_view>
@@ -17,16 +22,7 @@ QString escaped(std::string_view text) {
 
 const catalogue::LawRow &lawAt(int row) { return catalogue::lawCatalogue.at(std::size_t(row)); }
 
-// "Закон за слепване:  " becomes "Закон за слепване": the blanks and the
-// colon belong to the proof's header line, not to a heading.
-QString headingName(int row) {
-    QString name = QString::fromUtf8(lawAt(row).name.data(), qsizetype(lawAt(row).name.size())).trimmed();
-    while (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name.trimmed().toHtmlEscaped();
-}
-
-QString digit(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+QString headingName(int row) { return law_names::heading(row).toHtmlEscaped(); }
 
 // Cell padding as an attribute: Qt's layout and browsers both read it alike,
 // where Qt reads CSS padding in a unit of its own.
@@ -46,7 +42,8 @@ QString truthTable(int row) {
     QString html = tableStart(true) + QStringLiteral("<tr>");
     for (char variable : truth.variables)
         html += QStringLiteral("<th>%1</th>").arg(QLatin1Char(variable));
-    html += QStringLiteral("<th>Лява страна</th><th>Дясна страна</th></tr>\n");
+    html += QStringLiteral("<th>%1</th><th>%2</th></tr>\n")
+                .arg(ProofSheet::tr("Лява страна"), ProofSheet::tr("Дясна страна"));
     for (const formulas::TableRow &line : truth.rows) {
         html += QStringLiteral("<tr>");
         for (std::size_t column = 0; column < truth.variables.size(); ++column)
@@ -58,7 +55,8 @@ QString truthTable(int row) {
 }
 
 QString contents(const QList<int> &rows, const SheetStyle &style) {
-    QString html = QStringLiteral("<h1>Булеви закони: доказателства</h1>\n") + tableStart(false);
+    QString html = QStringLiteral("<h1>%1</h1>\n").arg(ProofSheet::tr("Булеви закони: доказателства")) +
+                   tableStart(false);
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const int row = rows[i];
         QString name = headingName(row);
@@ -78,9 +76,9 @@ QString lawSection(int row, bool newPage) {
     const QString pageBreak = newPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString();
     QString html =
         QStringLiteral("<h2 id=\"law-%1\"%2>%1. %3</h2>\n").arg(row + 1).arg(pageBreak, headingName(row));
-    html += QStringLiteral("<p>Формула: %1</p>\n").arg(escaped(lawAt(row).formula));
-    html += QStringLiteral("<h3>Таблица на истинност</h3>\n") + truthTable(row);
-    html += QStringLiteral("<h3>Доказателства</h3>\n");
+    html += QStringLiteral("<p>%1</p>\n").arg(ProofSheet::tr("Формула: %1").arg(escaped(lawAt(row).formula)));
+    html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Таблица на истинност")) + truthTable(row);
+    html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Доказателства"));
     for (const shown_proof::Assignment &values : shown_proof::assignmentsOf(row)) {
         std::string proof = shown_proof::proofText(row, values);
         // The last line end would show as an empty line in <pre>.
@@ -95,12 +93,13 @@ QString lawSection(int row, bool newPage) {
 } // namespace
 
 QString proofSheetHtml(const QList<int> &rows, const SheetStyle &style) {
-    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
-                                  "<title>Булеви закони: доказателства</title>\n<style>\n"
-                                  "body { font-family: %1; font-size: 12pt; }\n"
-                                  "pre { font-family: %2; font-size: 10pt; }\n"
-                                  "</style>\n</head>\n<body>\n")
-                       .arg(style.textFont, style.monospaceFont);
+    QString html =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<title>%3</title>\n<style>\n"
+                       "body { font-family: %1; font-size: 12pt; }\n"
+                       "pre { font-family: %2; font-size: 10pt; }\n"
+                       "</style>\n</head>\n<body>\n")
+            .arg(style.textFont, style.monospaceFont, ProofSheet::tr("Булеви закони: доказателства"));
     const bool withContents = rows.size() > 1;
     if (withContents)
         html += contents(rows, style);

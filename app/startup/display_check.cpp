@@ -2,6 +2,7 @@
 #include "display_check.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -29,9 +30,13 @@ QList<HeldMessage> heldMessages;
 bool displayUnreachable = false;
 
 void sayNoDisplay(const char *programName) {
-    std::fprintf(stderr,
-                 "%s: няма достъпен графичен дисплей (no display); стартирайте под Xvfb: xvfb-run -a %s\n",
-                 programName, programName);
+    // Said before any application object exists: translate() needs none.
+    const QString line =
+        QCoreApplication::translate("display",
+                                    "%1: няма достъпен графичен дисплей (no display); стартирайте под Xvfb: "
+                                    "xvfb-run -a %1\n")
+            .arg(QString::fromLocal8Bit(programName));
+    std::fputs(line.toLocal8Bit().constData(), stderr);
 }
 
 // What the X and Wayland plugins report when the named display does not answer.

@@ -5,6 +5,7 @@
 #include "context_menus.h"
 #include "fixed_texts.h"
 #include "law_catalogue.h"
+#include "law_names.h"
 #include "law_proof.h"
 #include "program_icon.h"
 #include "readable_colours.h"
@@ -54,7 +55,7 @@ Control *place(Control *control, const QRect &rect, QPalette::ColorRole role, co
 }
 
 QLabel *makeLabel(QWidget *parent, const char *text, const QRect &rect, const QColor &colour) {
-    auto *label = place(new QLabel(QString::fromUtf8(text), parent), rect, QPalette::Window, colour);
+    auto *label = place(new QLabel(Inf_Tarvisko::tr(text), parent), rect, QPalette::Window, colour);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -67,7 +68,7 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);
-    box->setToolTip(QString::fromUtf8(texts::textBoxToolTip));
+    box->setToolTip(Inf_Tarvisko::tr(texts::textBoxToolTip));
     // Ctrl+wheel zooms a read-only box by itself; the zoom keys do here too,
     // so a student can enlarge the proof. The window's places stay fixed.
     for (const auto &[keys, zoom] :
@@ -103,7 +104,7 @@ Inf_Tarvisko::Inf_Tarvisko(LawSelection *selection, QWidget *parent)
 
     screen_reader::readAsWindow(this);
     setObjectName(QStringLiteral("Inf_Tarvisko"));
-    setWindowTitle(QString::fromUtf8(texts::caption));
+    setWindowTitle(tr(texts::caption));
     setWindowIcon(program_icon::make());
     setFixedSize(twipsSize(8580, 6075));
     paint(this, QPalette::Window, windowColour);
@@ -126,23 +127,23 @@ void Inf_Tarvisko::buildControls() {
     Etiket->setFont(bold);
 
     Text1[0] = makeTextBox(this, twipsRect(120, 600, 8295, 1815));
-    std::string description;
+    QString description;
     for (const char *line : texts::descriptionLines)
-        description.append(line).append("\r\n");
-    Text1[0]->setPlainText(fromUtf8(description));
+        description += tr(line) + QStringLiteral("\r\n");
+    Text1[0]->setPlainText(description);
     opensMenuOnShiftF10(Text1[0]);
 
     List1[0] = makeList(this, twipsRect(120, 2640, 8175, 1200), listColour);
-    List1[0]->setToolTip(QString::fromUtf8(texts::lawListToolTip));
+    List1[0]->setToolTip(tr(texts::lawListToolTip));
 
     const std::array<int, 3> variableLefts{120, 840, 1560};
     for (std::size_t i = 0; i < 3; ++i) {
         Label1[i] = makeLabel(this, texts::variableNames[i], twipsRect(variableLefts[i], 3960, 450, 375),
                               variableColours[i]);
-        Label1[i]->setToolTip(QString::fromUtf8(texts::variableLabelToolTip));
+        Label1[i]->setToolTip(tr(texts::variableLabelToolTip));
 
         Bul_Prom[i] = makeList(this, twipsRect(variableLefts[i], 4320, 450, 630), variableColours[i]);
-        Bul_Prom[i]->setToolTip(QString::fromUtf8(texts::selectorToolTip));
+        Bul_Prom[i]->setToolTip(tr(texts::selectorToolTip));
         Bul_Prom[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Bul_Prom[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (const char *item : texts::selectorItems)
@@ -190,16 +191,16 @@ void Inf_Tarvisko::addToContextMenus(QAction *action) {
 }
 
 void Inf_Tarvisko::nameForScreenReaders() {
-    screen_reader::describe(Text1[0], accessible::descriptionBoxName);
-    screen_reader::describe(List1[0], accessible::lawListName);
+    screen_reader::describe(Text1[0], tr(accessible::descriptionBoxName));
+    screen_reader::describe(List1[0], tr(accessible::lawListName));
     for (std::size_t i = 0; i < 3; ++i) {
         // The label "A" names the selector under it, as a reader relates them.
         Label1[i]->setBuddy(Bul_Prom[i]);
-        screen_reader::describe(Bul_Prom[i], accessible::selectorNames[i]);
+        screen_reader::describe(Bul_Prom[i], tr(accessible::selectorNames[i]));
     }
-    screen_reader::describe(Text1[1], accessible::resultBoxName);
+    screen_reader::describe(Text1[1], tr(accessible::resultBoxName));
     for (std::size_t i = 1; i < List1.size(); ++i)
-        screen_reader::describe(List1[i], accessible::hiddenListNames[i - 1]);
+        screen_reader::describe(List1[i], tr(accessible::hiddenListNames[i - 1]));
 }
 
 void Inf_Tarvisko::connectHandlers() {
@@ -230,7 +231,7 @@ void Inf_Tarvisko::Form_Load() {
     for (ChoiceList *selector : Bul_Prom)
         selector->setCurrentRow(0);
     for (std::int16_t i = 0; i <= last; ++i)
-        List1[0]->addItem(fromUtf8(catalogue::visibleEntry(catalogue::lawCatalogue[std::size_t(i)])));
+        List1[0]->addItem(law_names::listEntry(i));
     List1[0]->setCurrentRow(0);
 }
 

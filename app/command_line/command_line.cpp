@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.h"
+
+#include "mode.h"
+#include "program_identity.h"
+#include "proof_sheet.h"
+#include "qt_translation.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace command_line {
+
+namespace {
+
+// The options every program answers, before the modes' own.
+struct Standard {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            CommandLine::tr("Показва тази помощ и излиза.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               CommandLine::tr("Показва версията и излиза.")};
+};
+
+void addOptions(QCommandLineParser &parser, const Standard &standard) {
+    parser.setApplicationDescription(
+        CommandLine::tr("Теореми и тъждества в булевата алгебра.\n"
+                        "Изберете закон и стойностите 0/1 на A, B (и C): програмата записва формулата\n"
+                        "на закона и пресмята двете му страни стъпка по стъпка, ред по ред.\n"
+                        "Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей."));
+    // Own options rather than addHelpOption(): its --help-all would offer
+    // Qt's window options, which this program refuses.
+    parser.addOption(standard.help);
+    parser.addOption(standard.version);
+    for (const Mode &mode : modes()) {
+        parser.addOption(mode.option);
+        for (const QCommandLineOption &companion : mode.companions)
+            parser.addOption(companion);
+    }
+}
+
+// The argument as typed that the parser could not take: an unknown option
+// ("-x", "--prove", "-platform"), or a value given to an option without one
+// ("--help=all").
+QString unreadArgument(const QStringList &arguments, const QCommandLineParser &parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    // "Unexpected value after '--help'."
+    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '([^']*)'"));
+    const QString valued = unexpected.match(parser.errorText()).captured(1);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QStringLiteral("--"))
+            break;
+        if (!argument.startsWith(QLatin1Char('-')))
+            continue;
+        const bool isLong = argument.startsWith(QStringLiteral("--"));
+        const QString name = argument.mid(isLong ? 2 : 1).section(QLatin1Char('='), 0, 0);
+        // Short options come compacted ("-hx" is h and x).
+        const bool hasUnknown = isLong ? unknown.contains(name)
+                                       : std::any_of(name.cbegin(), name.cend(),
+                                                     [&](QChar c) { return unknown.contains(QString(c)); });
+        if (hasUnknown || (!valued.isEmpty() && argument.startsWith(valued + QLatin1Char('='))))
+            return argument;
+    }
+    return arguments.value(1);
+}
+
+// The parser's own complaint, in the program's words.
+Answer parseRefusal(const Request &request) {
+    const QString error = request.parser.errorText();
+    // "Missing value after '--proof'.": the option named is the one typed.
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(-[^']*)'"));
+    if (const QRegularExpressionMatch match = missing.match(error); match.hasMatch()) {
+        const QString typed = match.captured(1);
+        const QString name = typed.startsWith(QStringLiteral("--")) ? typed : QLatin1Char('-') + typed;
+        return request.refuse(CommandLine::tr("„%1“ иска стойност; вижте „%2 --help“"),
+                              {name, request.arguments.constFirst()});
+    }
+    return request.refuse(
+        CommandLine::tr("непознат аргумент „%1“; вижте „%2 --help“"),
+        {unreadArgument(request.arguments, request.parser), request.arguments.constFirst()});
+}
+
+// What is wrong with the arguments as a whole, if anything: a word that is
+// no option, an option given twice, two modes, help or version with a mode,
+// or an option given without its mode.
+std::optional<Answer> misuse(const Request &request, const Standard &standard) {
+    const QCommandLineParser &parser = request.parser;
+    const QStringList words = parser.positionalArguments();
+    if (!words.isEmpty() || request.arguments.contains(QStringLiteral("--")))
+        return request.refuse(
+            CommandLine::tr("непознат аргумент „%1“; вижте „%2 --help“"),
+            {words.isEmpty() ? QStringLiteral("--") : words.constFirst(), request.arguments.constFirst()});
+    for (const Mode &mode : modes())
+        for (const QCommandLineOption &option : QList<QCommandLineOption>{mode.option} + mode.companions)
+            if (parser.values(option).size() > 1)
+                return request.refuse(CommandLine::tr("„%1“ е дадена два пъти"), {dashed(option)});
+
+    const Mode *chosen = nullptr;
+    for (const Mode &mode : modes()) {
+        if (!parser.isSet(mode.option))
+            continue;
+        if (chosen)
+            return request.refuse(CommandLine::tr("„%1“ и „%2“ не могат да се дадат заедно"),
+                                  {dashed(chosen->option), dashed(mode.option)});
+        chosen = &mode;
+    }
+
+    if (parser.isSet(standard.help) || parser.isSet(standard.version)) {
+        // Named as typed, the first of them.
+        QString typed;
+        for (const QString &argument : request.arguments.mid(1))
+            if (standard.help.names().contains(
+                    argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1)) ||
+                standard.version.names().contains(
+                    argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1))) {
+                typed = argument;
+                break;
+            }
+        for (const Mode &mode : modes())
+            for (const QCommandLineOption &option : QList<QCommandLineOption>{mode.option} + mode.companions)
+                if (parser.isSet(option))
+                    return request.refuse(CommandLine::tr("„%1“ не може да се даде заедно с „%2“"),
+                                          {typed, dashed(option)});
+    }
+
+    for (const Mode &mode : modes())
+        for (const QCommandLineOption &companion : mode.companions)
+            if (parser.isSet(companion) && !parser.isSet(mode.option))
+                return request.refuse(CommandLine::tr("„%1“ се дава само с „%2“"),
+                                      {dashed(companion), dashed(mode.option)});
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Answer> answer(const QStringList &arguments) {
+    if (arguments.size() <= 1)
+        return std::nullopt;
+    const Standard standard;
+    QCommandLineParser parser;
+    addOptions(parser, standard);
+    const Request request{arguments, parser};
+    if (!parser.parse(arguments))
+        return parseRefusal(request);
+    if (std::optional<Answer> refused = misuse(request, standard))
+        return refused;
+
+    if (parser.isSet(standard.help))
+        return Answer{0, parser.helpText(), {}, std::nullopt};
+    if (parser.isSet(standard.version))
+        return Answer{0,
+                      QStringLiteral("%1 %2\n").arg(QString::fromLatin1(program::executableName),
+                                                    QString::fromLatin1(program::version)),
+                      {},
+                      std::nullopt};
+    for (const Mode &mode : modes())
+        if (parser.isSet(mode.option))
+            return mode.run(request);
+    return std::nullopt; // not reached: parse() took at least one option
+}
+
+namespace {
+
+int print(const Answer &reply) {
+    std::fputs(reply.out.toUtf8().constData(), stdout);
+    std::fputs(reply.err.toUtf8().constData(), stderr);
+    return reply.exitCode;
+}
+
+// A sheet needs fonts, so a QGuiApplication, but never a window system: the
+// offscreen platform has the fonts and needs no display.
+int writeSheet(const QString &programName, const SheetRequest &request, char *argv0) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The platform's notes (such as an unset XDG_RUNTIME_DIR) are not the
+    // user's business: standard error keeps to the one line of a failure.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    });
+    int applicationArgc = 1; // none of the arguments is Qt's to read
+    char *applicationArgv[] = {argv0, nullptr};
+    QGuiApplication application(applicationArgc, applicationArgv);
+    const std::optional<QString> failure = writeProofSheet(request.rows, request.path);
+    if (!failure)
+        return 0;
+    return print(Answer{
+        1, {}, printable(programName) + QStringLiteral(": ") + printable(*failure) + '\n', std::nullopt});
+}
+
+} // namespace
+
+int answerAndExit(int argc, char *argv[]) {
+    program::applyIdentity();
+    // The arguments exactly as given: none of them is Qt's to take.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    // Help reads Qt's headings, so only help builds an application object
+    // (with Qt's Bulgarian texts); --proof and refusals start faster without.
+    const bool asksForHelp =
+        arguments.contains(QStringLiteral("-h")) || arguments.contains(QStringLiteral("--help"));
+    std::optional<QCoreApplication> application;
+    if (asksForHelp) {
+        application.emplace(argc, argv);
+        qt_translation::installBulgarian(*application);
+    }
+    const std::optional<Answer> reply = answer(arguments);
+    if (!reply)
+        return 0;
+    if (reply->sheet)
+        return writeSheet(arguments.constFirst(), *reply->sheet, argv[0]);
+    return print(*reply);
+}
+
+} // namespace command_line

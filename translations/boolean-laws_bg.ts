@@ -1,0 +1,926 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bg_BG" sourcelanguage="bg_BG">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Показва тази помощ и излиза.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показва версията и излиза.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Теореми и тъждества в булевата алгебра.
+Изберете закон и стойностите 0/1 на A, B (и C): програмата записва формулата
+на закона и пресмята двете му страни стъпка по стъпка, ред по ред.
+Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ иска стойност; вижте „%2 --help“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>непознат аргумент „%1“; вижте „%2 --help“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ е дадена два пъти</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ и „%2“ не могат да се дадат заедно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ не може да се даде заедно с „%2“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ се дава само с „%2“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отпечатва доказателството на закон N (от 1 до 21), както го показва прозорецът, за всички стойности на A, B (и C) подред.
+Пример: boolean-laws --proof 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>С --proof: само за тези стойности на A, B (и C), по една цифра 0 или 1 за всяка променлива на закона.
+Пример: boolean-laws --proof 7 --values 101</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЦИФРИ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>няма закон „%1“: номерът е от 1 до 21</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>закон %1 иска %2 цифри 0 или 1 (за %3), а не „%4“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A и B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A, B и C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Записва лист с формулата, таблицата на истинност и всички доказателства на закон N или на всички закони (all).
+Пример: boolean-laws --sheet all --output закони.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html.
+Пример: boolean-laws --sheet 3 --output закон-3.html</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ФАЙЛ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--sheet“ иска и „--output ФАЙЛ“ (.pdf или .html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--sheet“ иска номер на закон от 1 до 21 или „all“, а не „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файлът „%1“ трябва да завършва на .pdf или .html</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormulaMessages</name>
+    <message>
+        <source>празна формула</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>празна лява страна преди „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>празна дясна страна след „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се променлива (A, B, C, …, Z), 0, 1, „!“ или „(“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;) или „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;) или „)“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се „)“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„)“ няма своя „(“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>второ „=“ не е позволено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се „-&gt;“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се „&lt;--&gt;“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>непознат знак %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>формулата е по-дълга от %1 знака</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 е седма променлива, а една формула може да има най-много %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Грешка на позиция %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GradeTexts</name>
+    <message>
+        <source>Вярно: минимално покритие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Група %1 има %n клетки, а група може да има само 1, 2, 4, 8 или 16 клетки.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Група %1 (%2) съдържа 0 в клетка %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Група %1 (%2) не е възможно най-голямата: може да се разшири до %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Група %1 (%2) е излишна: клетките ѝ са покрити от другите групи.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Единицата в клетка %1 не е покрита.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n единици не са покрити; първата е в клетка %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Групите са %1, а са достатъчни %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n клетки</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. %2 — не е група от 1, 2, 4, 8 или 16 клетки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 — съдържа 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 — не е възможно най-голямата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 — излишна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 — вярно</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Inf_Tarvisko</name>
+    <message>
+        <source>Описание на програмата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Списък на законите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стойност на A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стойност на B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стойност на C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Доказателство</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Брой на променливите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Имена на законите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формули на законите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://boolean-laws.example  Теореми и тъждества в булевата алгебра</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Информатика - таблица на истинност за Tarvisko</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Булевата алгебра (алгебра на съжденията) е дефинирана от ирландския математик Велмарин с цел да се използват алгебрични методи в логиката.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Да се реализира проект за проверка таблицата на истинност за отделни булеви закони, тъждества и функции. Проверката се осъществява за всяка допустима комбинация стойности на входните параметри.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В проекта са реализирани:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>закони за:  слепване,  поглъщане, съкращаване (де Морган),  преместване, диструбутивен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>теореми за: асоциативност, близост, консенсус,опростяването</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>функции:  Xor - сума по модул 2, импликация, равнозначност</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Потребителят осъществява проверка на верността Tarvisko и тъждества като посочва стойностите на булевите променливи и автоматично се генерира съответния терм (ред от таблицата за истинност) с избраните стойности. На всеки отделен ред се извършват постепенно съответните действия върху булевите променливи. Последният ред от доказателството представлява равни стойности от двете страни на равенството.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Използвани означения:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>! - отрицание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>^ - логическо умножение, AND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v - логическа сума, Или, OR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xor - изключващо Или, сума по модул 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Описание на алгоритъма</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarvisko и тъждества</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Булева променлива</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стойност за булева променлива</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KarnaughMapModel</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KarnaughTexts</name>
+    <message numerus="yes">
+        <source>Карта на Карно има само за формули с 2 до 4 променливи, а тази формула има %n.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална КНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лява страна:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дясна страна:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите съвпадат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите се различават</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KarnaughWindow</name>
+    <message>
+        <source>Формула</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формулата, чиито карти се виждат: тази от таблицата на истинност, ако там е въведена своя, иначе формулата на избрания закон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формула:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дясна страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картата на дясната страна на формулата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сравнение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дали картите на двете страни са една и съща картина</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сравнение:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минималната дизюнктивна нормална форма: сума от произведения с най-малко литерали</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална КНФ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минималната конюнктивна нормална форма: произведение от суми с най-малко литерали</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална КНФ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групите на минималната ДНФ, по едно произведение на ред</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групи:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Твоите групи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групите, които си очертал, по едно произведение на ред, с оценката им след проверка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Твоите групи:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Друго покритие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Друго покритие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показва следващото минимално покритие, когато има няколко</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Групирай сам</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групирай сам</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скрива групите и минималните форми, за да очертаеш групите сам (Ctrl+G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Провери</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Провери</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверява очертаните групи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Извод</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Какво показват картите, или оценката на очертаните групи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Извод:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Карта на Карно – %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лява страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стойност</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картата на лявата страна на формулата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картата на стойността на формулата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите съвпадат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите се различават</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимално покритие %1 от %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очертай групите на лявата карта с мишката или с клавишите и натисни „Провери“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очертай групите на картата с мишката или с клавишите и натисни „Провери“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProofSheet</name>
+    <message>
+        <source>стр. %1 от %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>там има папка със същото име</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>папката „%1“ не съществува</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>листът не е записан в „%1“: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Булеви закони: доказателства</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файлът не може да се запише</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>листът не е отпечатан на „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Избраният закон (%1: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Всички %n закона</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Кои закони да има листът:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази лист с доказателства</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>закон-%1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>закони.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази лист с доказателства…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печат…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лява страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дясна страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формула: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Таблица на истинност</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Доказателства</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TruthTableWindow</name>
+    <message>
+        <source>Не е тъждество: страните се различават на 1 от 1 ред (отбелязани с ✗).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не е тъждество: формулата е невярна на 1 от 1 ред (отбелязани с ✗).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Не е тъждество: страните се различават на %1 от %n реда (отбелязани с ✗).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Не е тъждество: формулата е невярна на %1 от %n реда (отбелязани с ✗).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Таблица на истинност</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Таблица на истинност</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>собствена формула</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Формула:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формула</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формулата на избрания закон. Променете я, за да видите таблицата на своя формула; Escape връща формулата на закона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Всички стойности на променливите, по един ред; изберете ред, за да видите доказателството за него</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лява страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дясна страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стойност</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>страните се различават</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>формулата е невярна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Извод:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Извод</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дали двете страни съвпадат на всеки ред</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тъждество: двете страни съвпадат на всеки ред.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тъждество: формулата е вярна на всеки ред.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Провери &amp;се</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Провери се</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Упражнение: предскажете стойностите на страните, преди да ги видите (Ctrl+E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Провери</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Провери</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отбелязва всяка попълнена клетка като вярна или грешна (Enter в таблицата)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Покажи &amp;отговорите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Покажи отговорите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показва верните стойности до вашите отговори</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отна&amp;чало</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отначало</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Изчиства всички отговори</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Попълнете %1 клетки: 0 и 1 пишат, интервал сменя, Delete изтрива; Enter проверява.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Верни: %1 от %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (вярно: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не е попълнена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>попълнена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вярно ✓</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>грешно ✗</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; верният отговор е %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формулата на &amp;закона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формулата на закона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Връща в полето формулата на избрания закон (Escape в полето)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Грешка на позиция 1000: очаква се променлива (A, B, C), 0, 1, „!“ или „(“</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>catalogue</name>
+    <message>
+        <source>Закон за слепване:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за слепване: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за поглъщане: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за поглъщане:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за съкращаване (де Морган) NAND: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за съкращаване (де Морган) NOR:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за преместване: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон за преместване:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>теореми за асоциативност: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>теореми за близост: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>теорема за консенсус:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>теореми на опростяването: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>диструбитивен закон:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>функция Xor - сума по модул 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>функция импликация, заключение:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>функция еквивалентност, равнозначност:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>display</name>
+    <message>
+        <source>%1: няма достъпен графичен дисплей (no display); стартирайте под Xvfb: xvfb-run -a %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
