@@ -5,10 +5,13 @@
 // breaks, and the loops read well on dark and light backgrounds.
 
 #include "contrast.h"
+#include "inf_tarvisko.h"
 #include "karnaugh_map_view.h"
 #include "karnaugh_window.h"
 #include "law_selection.h"
+#include "truth_table_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -96,6 +99,35 @@ private slots:
 
         w.selection.setTableFormula(QString()); // the table closed: the law again
         QCOMPARE(lineText(w.window, "Формула"), QStringLiteral("(A ^ B) v (!A ^ C) =  (A v C) ^ (!A v B)"));
+    }
+
+    void ctrl_k_opens_the_maps_from_the_main_window_and_the_truth_table() {
+        Inf_Tarvisko main;
+        TruthTableWindow::attachTo(main);
+        KarnaughWindow::attachTo(main);
+        main.show();
+        QApplication::setActiveWindow(&main);
+        QTest::keyClick(&main, Qt::Key_K, Qt::ControlModifier);
+        auto *maps = main.findChild<KarnaughWindow *>();
+        QVERIFY(maps && maps->isVisible());
+        maps->close();
+
+        QTest::keyClick(&main, Qt::Key_T, Qt::ControlModifier);
+        auto *table = main.findChild<TruthTableWindow *>();
+        QVERIFY(table && table->isVisible());
+        QStringList tableMenu;
+        for (QAction *action : table->findChild<QTableView *>()->actions())
+            tableMenu << action->text();
+        QVERIFY2(tableMenu.contains(QStringLiteral("Карта на Карно…")), qPrintable(tableMenu.join(u'|')));
+        // A formula typed in the table's field is the one the maps show.
+        auto *field = named<QLineEdit>(*table, QStringLiteral("Формула"));
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("A ^ B v C ^ D"));
+        QApplication::setActiveWindow(table);
+        QTest::keyClick(table, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(maps->isVisible());
+        QCOMPARE(lineText(*maps, "Минимална ДНФ"), QStringLiteral("A ^ B v C ^ D"));
+        QCOMPARE(maps->windowTitle(), QStringLiteral("Карта на Карно – A ^ B v C ^ D"));
     }
 
     void a_formula_without_a_map_says_why_data() {

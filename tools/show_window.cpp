@@ -96,7 +96,8 @@ int main(int argc, char *argv[]) {
     if (kmap) {
         if (argc >= 7 && *argv[6])
             window.selection()->setTableFormula(QString::fromLocal8Bit(argv[6]));
-        auto *maps = KarnaughWindow::openFor(*window.selection(), window);
+        KarnaughWindow::attachTo(window)->trigger(); // as Ctrl+K would
+        auto *maps = window.findChild<KarnaughWindow *>();
         if (argc == 8)
             drawGroups(*maps, argv[7]);
         return application.exec();

@@ -98,6 +98,15 @@
         <source>файлът „%1“ трябва да завършва на .pdf или .html</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>„%1“: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отпечатва картата на Карно на формулата F (от 2 до 4 променливи) и минималните ѝ ДНФ и КНФ; за формула с „=“ – картите на двете страни и дали съвпадат.
+Пример: boolean-laws --kmap A^BvC^D</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FormulaMessages</name>
@@ -361,6 +370,37 @@
     </message>
 </context>
 <context>
+    <name>KarnaughSheet</name>
+    <message>
+        <source>Лява страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дясна страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стойност</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална КНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите съвпадат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите се различават</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KarnaughTexts</name>
     <message numerus="yes">
         <source>Карта на Карно има само за формули с 2 до 4 променливи, а тази формула има %n.</source>
@@ -568,6 +608,10 @@
         <source>Очертай групите на картата с мишката или с клавишите и натисни „Провери“.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Карта на Карно…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProofSheet</name>
@@ -656,6 +700,10 @@
     </message>
     <message>
         <source>Доказателства</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Карта на Карно</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,15 +2,18 @@
 #include "karnaugh_window.h"
 
 #include "grade_texts.h"
+#include "inf_tarvisko.h"
 #include "karnaugh_map_model.h"
 #include "karnaugh_map_view.h"
 #include "law_catalogue.h"
+#include "law_names.h"
 #include "law_selection.h"
 #include "loop_colours.h"
 #include "readable_colours.h"
 #include "screen_reader.h"
 #include "window_font.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,6 +51,14 @@ void useReadableHighlight(QWidget *widget) {
 }
 
 } // namespace
+
+QAction *KarnaughWindow::attachTo(Inf_Tarvisko &main) {
+    auto *open = new QAction(tr("Карта на Карно…"), &main);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    main.addToContextMenus(open);
+    QObject::connect(open, &QAction::triggered, &main, [&main] { openFor(*main.selection(), main); });
+    return open;
+}
 
 KarnaughWindow *KarnaughWindow::openFor(LawSelection &selection, QWidget &owner) {
     auto *window = owner.findChild<KarnaughWindow *>(QString(), Qt::FindDirectChildrenOnly);
@@ -214,12 +225,8 @@ void KarnaughWindow::follow() {
     if (formula.isEmpty()) {
         const int law = selection_.law();
         if (law >= 0 && std::size_t(law) < catalogue::lawCatalogue.size()) {
-            const auto &entry = catalogue::lawCatalogue[std::size_t(law)];
-            formula = utf8(entry.formula).trimmed();
-            QString name = utf8(entry.name).trimmed();
-            if (name.endsWith(QLatin1Char(':')))
-                name.chop(1);
-            what = tr("%1. %2").arg(law + 1).arg(name);
+            formula = utf8(catalogue::lawCatalogue[std::size_t(law)].formula).trimmed();
+            what = tr("%1. %2").arg(law + 1).arg(law_names::heading(law));
         }
     }
     setWindowTitle(tr("Карта на Карно – %1").arg(what));

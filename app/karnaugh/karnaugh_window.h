@@ -35,6 +35,10 @@ public:
     // A window of its own (Qt::Window) that stays with `parent`.
     KarnaughWindow(LawSelection &selection, QWidget *parent);
 
+    // Adds "Карта на Карно…" (Ctrl+K) to the main window's context menus
+    // (and so to the truth table's). Returns the menu item.
+    static QAction *attachTo(Inf_Tarvisko &main);
+
     // The window that belongs to `owner`, built the first time it is asked
     // for, shown and raised.
     static KarnaughWindow *openFor(LawSelection &selection, QWidget &owner);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "truth_table_window.h"
 
+#include "context_menus.h"
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
 #include "law_names.h"
@@ -49,11 +50,16 @@ QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
     auto *open = new QAction(shown(table_texts::menuItem), &main);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     main.addToContextMenus(open);
-    QObject::connect(open, &QAction::triggered, &main, [&main] {
+    QObject::connect(open, &QAction::triggered, &main, [&main, open] {
         auto *window = main.findChild<TruthTableWindow *>(QString(), Qt::FindDirectChildrenOnly);
         if (!window) {
             window = new TruthTableWindow(*main.selection(), &main);
             window->placeBeside(main);
+            // The other windows' items (the Karnaugh map, the sheets) in the
+            // table's menu, their shortcuts working here too.
+            for (QAction *action : main.actions())
+                if (action != open)
+                    window->addToTableMenu(action);
         }
         if (window->isVisible())
             window->raise(); // a window just shown is on top already
@@ -61,6 +67,11 @@ QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
         window->activateWindow();
     });
     return open;
+}
+
+void TruthTableWindow::addToTableMenu(QAction *action) {
+    table_->addAction(action);
+    addAction(action);
 }
 
 void TruthTableWindow::placeBeside(const QWidget &main) {
@@ -106,6 +117,8 @@ void TruthTableWindow::buildControls() {
         table_->fontMetrics().horizontalAdvance(shown(table_texts::rowDiffers)) * 3);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     table_->horizontalHeader()->setHighlightSections(false);
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    opensMenuOnShiftF10(table_);
     QPalette palette = table_->palette();
     useReadableHighlight(palette);
     table_->setPalette(palette);
