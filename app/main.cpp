@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "display_check.h"
 #include "inf_tarvisko.h"
+#include "karnaugh_window.h"
 #include "law_selection.h"
 #include "program_identity.h"
 #include "proof_sheet_actions.h"
@@ -30,6 +31,7 @@ int main(int argc, char *argv[]) {
     LawSelection selection;
     Inf_Tarvisko window(&selection);
     TruthTableWindow::attachTo(window);
+    KarnaughWindow::attachTo(window);
     addProofSheetItems(window);
     window.show();
     return application.exec();

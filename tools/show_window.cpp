@@ -6,8 +6,15 @@
 // FORMULA over the law's (none when empty). KEYS start "check yourself" and
 // go to the table: 0, 1 and blank as they are, "t" for Tab, "d" for Down,
 // "c" for Enter (check), "r" for a click on "Покажи отговорите".
+//   show_window ROW A B C kmap [FORMULA [KEYS]]
+// opens the Karnaugh-map window instead, for FORMULA as the truth-table
+// window's own (the law's when empty). KEYS go to its left map: "g" for
+// Ctrl+G, "u", "d", "l", "r" for the arrows and "U", "D", "L", "R" for them
+// with Shift, "e" for Enter, "x" for Delete, "c" for "Провери", "o" for
+// "Друго покритие".
 
 #include "inf_tarvisko.h"
+#include "karnaugh_window.h"
 #include "truth_table_window.h"
 
 #include <QAction>
@@ -49,6 +56,26 @@ void exercise(const QWidget &window, const char *keys) {
     }
 }
 
+void drawGroups(KarnaughWindow &window, const char *keys) {
+    auto *map = window.findChild<QTableView *>();
+    static constexpr const char *arrows = "udlrUDLR";
+    static constexpr int arrowKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+    for (const char *key = keys; *key; ++key) {
+        if (*key == 'g' || *key == 'c' || *key == 'o') {
+            const char *name = *key == 'g' ? "Групирай сам" : *key == 'c' ? "Провери" : "Друго покритие";
+            button(window, QString::fromUtf8(name))->click();
+            continue;
+        }
+        const char *arrow = std::strchr(arrows, *key);
+        const int code = arrow         ? arrowKeys[(arrow - arrows) % 4]
+                         : *key == 'e' ? int(Qt::Key_Return)
+                                       : int(Qt::Key_Delete);
+        QKeyEvent press(QEvent::KeyPress, code,
+                        arrow && arrow - arrows >= 4 ? Qt::ShiftModifier : Qt::NoModifier);
+        QCoreApplication::sendEvent(map, &press);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -56,15 +83,25 @@ int main(int argc, char *argv[]) {
     Inf_Tarvisko window;
     QAction *openTable = TruthTableWindow::attachTo(window);
     const bool table = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "table") == 0;
-    if (argc == 5 || table) {
+    const bool kmap = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "kmap") == 0;
+    if (argc == 5 || table || kmap) {
         window.selection()->setLaw(std::atoi(argv[1]) - 1);
         for (int i = 0; i < 3; ++i)
             window.selection()->setValue(i, std::atoi(argv[i + 2]) == 1);
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: %s [ROW A B C [table [FORMULA [KEYS]]]]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [ROW A B C [table|kmap [FORMULA [KEYS]]]]\n", argv[0]);
         return 2;
     }
     window.show();
+    if (kmap) {
+        if (argc >= 7 && *argv[6])
+            window.selection()->setTableFormula(QString::fromLocal8Bit(argv[6]));
+        KarnaughWindow::attachTo(window)->trigger(); // as Ctrl+K would
+        auto *maps = window.findChild<KarnaughWindow *>();
+        if (argc == 8)
+            drawGroups(*maps, argv[7]);
+        return application.exec();
+    }
     if (!table)
         return application.exec();
     openTable->trigger();

@@ -98,6 +98,154 @@
         <source>файлът „%1“ трябва да завършва на .pdf или .html</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>„%1“: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отпечатва картата на Карно на формулата F (от 2 до 4 променливи) и минималните ѝ ДНФ и КНФ; за формула с „=“ – картите на двете страни и дали съвпадат.
+Пример: boolean-laws --kmap A^BvC^D</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormulaMessages</name>
+    <message>
+        <source>празна формула</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>празна лява страна преди „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>празна дясна страна след „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се променлива (A, B, C, …, Z), 0, 1, „!“ или „(“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;) или „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;) или „)“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се „)“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„)“ няма своя „(“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>второ „=“ не е позволено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се „-&gt;“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>очаква се „&lt;--&gt;“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>непознат знак %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>формулата е по-дълга от %1 знака</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 е седма променлива, а една формула може да има най-много %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Грешка на позиция %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GradeTexts</name>
+    <message>
+        <source>Вярно: минимално покритие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Група %1 има %n клетки, а група може да има само 1, 2, 4, 8 или 16 клетки.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Група %1 (%2) съдържа 0 в клетка %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Група %1 (%2) не е възможно най-голямата: може да се разшири до %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Група %1 (%2) е излишна: клетките ѝ са покрити от другите групи.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Единицата в клетка %1 не е покрита.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n единици не са покрити; първата е в клетка %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Групите са %1, а са достатъчни %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n клетки</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. %2 — не е група от 1, 2, 4, 8 или 16 клетки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 — съдържа 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 — не е възможно най-голямата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 — излишна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 — вярно</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FormulaMessages</name>
@@ -278,6 +426,261 @@
     </message>
 </context>
 <context>
+    <name>KarnaughMapModel</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KarnaughSheet</name>
+    <message>
+        <source>Лява страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дясна страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стойност</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална КНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите съвпадат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите се различават</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KarnaughTexts</name>
+    <message numerus="yes">
+        <source>Карта на Карно има само за формули с 2 до 4 променливи, а тази формула има %n.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална КНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лява страна:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дясна страна:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите съвпадат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите се различават</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KarnaughWindow</name>
+    <message>
+        <source>Формула</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формулата, чиито карти се виждат: тази от таблицата на истинност, ако там е въведена своя, иначе формулата на избрания закон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формула:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дясна страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картата на дясната страна на формулата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сравнение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дали картите на двете страни са една и съща картина</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сравнение:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минималната дизюнктивна нормална форма: сума от произведения с най-малко литерали</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална КНФ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минималната конюнктивна нормална форма: произведение от суми с най-малко литерали</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална КНФ:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групите на минималната ДНФ, по едно произведение на ред</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групи:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Твоите групи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групите, които си очертал, по едно произведение на ред, с оценката им след проверка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Твоите групи:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Друго покритие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Друго покритие</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показва следващото минимално покритие, когато има няколко</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Групирай сам</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Групирай сам</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Скрива групите и минималните форми, за да очертаеш групите сам (Ctrl+G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Провери</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Провери</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверява очертаните групи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Извод</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Какво показват картите, или оценката на очертаните групи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Извод:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Карта на Карно – %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лява страна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стойност</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картата на лявата страна на формулата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картата на стойността на формулата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите съвпадат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Картите се различават</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимално покритие %1 от %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очертай групите на лявата карта с мишката или с клавишите и натисни „Провери“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Очертай групите на картата с мишката или с клавишите и натисни „Провери“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Карта на Карно…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProofSheet</name>
     <message>
         <source>стр. %1 от %2</source>
@@ -364,6 +767,10 @@
     </message>
     <message>
         <source>Доказателства</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Карта на Карно</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,11 +5,13 @@ namespace command_line {
 
 Mode proofMode();
 Mode sheetMode();
+Mode kmapMode();
 
 const QList<Mode> &modes() {
     static const QList<Mode> all{
         proofMode(),
         sheetMode(),
+        kmapMode(),
     };
     return all;
 }

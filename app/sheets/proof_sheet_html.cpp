@@ -7,6 +7,7 @@
 
 #include "formula.h"
 #include "formula_messages.h"
+#include "karnaugh_html.h"
 #include "law_catalogue.h"
 #include "law_names.h"
 #include "shown_proof.h"
@@ -78,6 +79,9 @@ QString lawSection(int row, bool newPage) {
         QStringLiteral("<h2 id=\"law-%1\"%2>%1. %3</h2>\n").arg(row + 1).arg(pageBreak, headingName(row));
     html += QStringLiteral("<p>%1</p>\n").arg(ProofSheet::tr("Формула: %1").arg(escaped(lawAt(row).formula)));
     html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Таблица на истинност")) + truthTable(row);
+    html +=
+        QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Карта на Карно")) +
+        karnaughMapsHtml(QString::fromUtf8(lawAt(row).formula.data(), qsizetype(lawAt(row).formula.size())));
     html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Доказателства"));
     for (const shown_proof::Assignment &values : shown_proof::assignmentsOf(row)) {
         std::string proof = shown_proof::proofText(row, values);

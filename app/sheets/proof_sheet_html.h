@@ -2,7 +2,7 @@
 #pragma once
 
 // A proof sheet as one HTML page: for each law its number, name and formula,
-// its truth table and every row's proof in <pre>, exactly as the result box
+// its truth table, its Karnaugh maps and every row's proof in <pre>, exactly as the result box
 // shows it. The same page is saved for a browser and laid out by Qt for the
 // PDF and the printer; only the style differs.
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "truth_table_window.h"
 
+#include "context_menus.h"
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
 #include "law_names.h"
@@ -49,11 +50,16 @@ QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
     auto *open = new QAction(shown(table_texts::menuItem), &main);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     main.addToContextMenus(open);
-    QObject::connect(open, &QAction::triggered, &main, [&main] {
+    QObject::connect(open, &QAction::triggered, &main, [&main, open] {
         auto *window = main.findChild<TruthTableWindow *>(QString(), Qt::FindDirectChildrenOnly);
         if (!window) {
             window = new TruthTableWindow(*main.selection(), &main);
             window->placeBeside(main);
+            // The other windows' items (the Karnaugh map, the sheets) in the
+            // table's menu, their shortcuts working here too.
+            for (QAction *action : main.actions())
+                if (action != open)
+                    window->addToTableMenu(action);
         }
         if (window->isVisible())
             window->raise(); // a window just shown is on top already
@@ -61,6 +67,11 @@ QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
         window->activateWindow();
     });
     return open;
+}
+
+void TruthTableWindow::addToTableMenu(QAction *action) {
+    table_->addAction(action);
+    addAction(action);
 }
 
 void TruthTableWindow::placeBeside(const QWidget &main) {
@@ -106,6 +117,8 @@ void TruthTableWindow::buildControls() {
         table_->fontMetrics().horizontalAdvance(shown(table_texts::rowDiffers)) * 3);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     table_->horizontalHeader()->setHighlightSections(false);
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    opensMenuOnShiftF10(table_);
     QPalette palette = table_->palette();
     useReadableHighlight(palette);
     table_->setPalette(palette);
@@ -311,8 +324,8 @@ void TruthTableWindow::followValues() {
     const auto &shown = model_->table()->rows[std::size_t(current.isValid() ? current.row() : 0)].values;
     int row = 0;
     for (std::size_t column = 0; column < variables.size(); ++column) {
-        const auto letter = std::size_t(variables[column] - 'A');
-        const bool value = letter < 3 ? selection_.value(int(letter)) : shown[column];
+        const int letter = variables[column] - 'A';
+        const bool value = letter < 3 ? selection_.value(letter) : shown[column];
         row = 2 * row + (value ? 1 : 0);
     }
     table_->moveToCell(row, current.isValid() ? current.column() : 0);

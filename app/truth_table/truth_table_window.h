@@ -27,11 +27,16 @@ class TruthTableWindow : public QWidget {
 public:
     // Adds "Таблица на истинност" (Ctrl+T) to the main window's context
     // menus. The window is built the first time it is asked for, and raised
-    // when it is open already. Returns the menu item.
+    // when it is open already; its table's menu offers the main window's
+    // other items. Returns the menu item.
     static QAction *attachTo(Inf_Tarvisko &main);
 
     // A window of its own (Qt::Window) that stays with `parent`.
     TruthTableWindow(LawSelection &selection, QWidget *parent);
+
+    // An item for the table's context menu; its shortcut works anywhere in
+    // the window.
+    void addToTableMenu(QAction *action);
 
 protected:
     void showEvent(QShowEvent *event) override;
