@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "display_check.h"
 #include "inf_tarvisko.h"
+#include "law_selection.h"
 #include "program_identity.h"
 #include "proof_sheet_actions.h"
 #include "qt_translation.h"
@@ -25,7 +26,9 @@ int main(int argc, char *argv[]) {
     display::endPlatformGuard();
     qt_translation::installBulgarian(application);
 
-    Inf_Tarvisko window;
+    // One selection, shown and set by every window.
+    LawSelection selection;
+    Inf_Tarvisko window(&selection);
     TruthTableWindow::attachTo(window);
     addProofSheetItems(window);
     window.show();

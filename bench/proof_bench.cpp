@@ -54,14 +54,14 @@ struct ShownWindow {
     void paint() { QApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
 };
 
-// The law list's selection moves to the next row: List1_Click, ShowLaw and
-// the result box's new text.
+// The selection moves to the next law: the law list follows, List1_Click,
+// ShowLaw and the result box's new text.
 void BM_ShowLaw_LawList(benchmark::State &state) {
     ShownWindow shown;
     int row = 0;
     for (auto _ : state) {
         row = (row + 1) % rowCount;
-        shown.window.List1[0]->setCurrentRow(row);
+        shown.window.selection()->setLaw(row);
         benchmark::DoNotOptimize(shown.window.resultText().data());
     }
 }
@@ -73,20 +73,21 @@ void BM_ShowLaw_LawList_Painted(benchmark::State &state) {
     int row = 0;
     for (auto _ : state) {
         row = (row + 1) % rowCount;
-        shown.window.List1[0]->setCurrentRow(row);
+        shown.window.selection()->setLaw(row);
         shown.paint();
     }
 }
 BENCHMARK(BM_ShowLaw_LawList_Painted);
 
-// The value of A flips under law 7: Bul_Prom_Click and ShowLaw.
+// The value of A flips under law 7: its selector follows, Bul_Prom_Click
+// and ShowLaw.
 void BM_ShowLaw_ValueSelector(benchmark::State &state) {
     ShownWindow shown;
-    shown.window.List1[0]->setCurrentRow(6);
+    shown.window.selection()->setLaw(6);
     int value = 0;
     for (auto _ : state) {
         value = 1 - value;
-        shown.window.Bul_Prom[0]->setCurrentRow(value);
+        shown.window.selection()->setValue(0, value == 1);
         benchmark::DoNotOptimize(shown.window.resultText().data());
     }
 }

@@ -21,4 +21,12 @@ extern const std::array<LawRow, 21> lawCatalogue;
 // The entry of the visible law list: name, one blank, formula.
 std::string visibleEntry(const LawRow &row);
 
+// A name as a heading or a title shows it: "Закон за слепване:  " becomes
+// "Закон за слепване"; the blanks and the colon belong to the proof's
+// header line.
+std::string_view headingName(std::string_view name);
+
+// 2 (A, B) or 3 (A, B, C) for row index `row` (0 is law 1).
+int variableCountOf(std::size_t row);
+
 } // namespace catalogue

@@ -88,7 +88,7 @@ private slots:
     void every_focusable_control_is_named_described_and_of_its_role() {
         QFETCH(QString, control);
         QFETCH(int, role);
-        clickRow(window->List1[0], threeVariableRow); // C shown too
+        clickRow(lawList(*window), threeVariableRow); // C shown too
 
         QList<QAccessibleInterface *> tree;
         walk(interfaceOf(window.get()), tree);
@@ -109,7 +109,7 @@ private slots:
     }
 
     void no_other_control_takes_focus_and_no_two_share_a_name() {
-        clickRow(window->List1[0], threeVariableRow);
+        clickRow(lawList(*window), threeVariableRow);
         QList<QAccessibleInterface *> tree;
         walk(interfaceOf(window.get()), tree);
         QStringList focusable;
@@ -138,11 +138,11 @@ private slots:
         QFETCH(int, variable);
         const auto i = std::size_t(variable);
         QAccessibleInterface *label = interfaceOf(window->Label1[i]);
-        QAccessibleInterface *selector = interfaceOf(window->Bul_Prom[i]);
+        QAccessibleInterface *selector = interfaceOf(valueSelector(*window, int(i)));
 
         const auto labelled = label->relations(QAccessible::Labelled);
         QCOMPARE(labelled.size(), 1);
-        QCOMPARE(labelled.first().first->object(), window->Bul_Prom[i]);
+        QCOMPARE(labelled.first().first->object(), valueSelector(*window, int(i)));
         // The selector's own name carries the label's letter, for readers
         // that do not follow relations (Qt's lists report none back).
         QVERIFY(selector->text(QAccessible::Name).endsWith(QLatin1Char(' ') + window->Label1[i]->text()));
@@ -166,11 +166,11 @@ private slots:
         QFETCH(int, a);
         QFETCH(int, b);
         QFETCH(int, c);
-        clickRow(window->List1[0], row);
+        clickRow(lawList(*window), row);
         const std::array<int, 3> values{a, b, c};
         for (std::size_t i = 0; i < 3; ++i)
-            if (!window->Bul_Prom[i]->isHidden())
-                clickRow(window->Bul_Prom[i], values[i]);
+            if (!valueSelector(*window, int(i))->isHidden())
+                clickRow(valueSelector(*window, int(i)), values[i]);
 
         QAccessibleTextInterface *text = interfaceOf(window->Text1[1])->textInterface();
         QVERIFY(text);
@@ -181,9 +181,9 @@ private slots:
 
         // Each shown selector tells its chosen value as its selected item.
         for (std::size_t i = 0; i < 3; ++i) {
-            if (window->Bul_Prom[i]->isHidden())
+            if (valueSelector(*window, int(i))->isHidden())
                 continue;
-            QAccessibleInterface *selector = interfaceOf(window->Bul_Prom[i]);
+            QAccessibleInterface *selector = interfaceOf(valueSelector(*window, int(i)));
             QStringList selected;
             for (int child = 0; child < selector->childCount(); ++child)
                 if (selector->child(child)->state().selected)
@@ -204,7 +204,7 @@ private slots:
     void tab_walks_the_controls_in_order() {
         QFETCH(int, row);
         QFETCH(QStringList, order);
-        clickRow(window->List1[0], row);
+        clickRow(lawList(*window), row);
         window->Text1[0]->setFocus(Qt::OtherFocusReason);
         QCOMPARE(focusedName(), order.first());
 
@@ -247,13 +247,13 @@ private slots:
     void the_row_the_keys_move_to_is_the_readers_focus() {
         window->Text1[0]->setFocus(Qt::OtherFocusReason);
         pressTab(); // law list
-        QTest::keyClick(window->List1[0], Qt::Key_Down);
-        QTest::keyClick(window->List1[0], Qt::Key_End);
-        QAccessibleInterface *list = interfaceOf(window->List1[0]);
+        QTest::keyClick(lawList(*window), Qt::Key_Down);
+        QTest::keyClick(lawList(*window), Qt::Key_End);
+        QAccessibleInterface *list = interfaceOf(lawList(*window));
         QAccessibleInterface *row = list->child(20);
         QVERIFY(row->state().focused && row->state().selected && !row->state().offscreen);
         QCOMPARE(row->role(), QAccessible::ListItem);
-        QCOMPARE(row->text(QAccessible::Name), window->List1[0]->itemText(20));
+        QCOMPARE(row->text(QAccessible::Name), lawList(*window)->itemText(20));
         QCOMPARE(list->focusChild(), row);
         QCOMPARE(list->indexOfChild(row), 20);
         QCOMPARE(row->parent(), list);

@@ -53,7 +53,7 @@ private slots:
         Inf_Tarvisko window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.List1[0]->setFocus();
+        testing::lawList(window)->setFocus();
 
         QImage picture;
         auto rowPicture = [](ChoiceList *list, int row, int skip) {
@@ -66,11 +66,11 @@ private slots:
         } else if (part == QLatin1String("label A")) {
             picture = window.Label1[0]->grab().toImage();
         } else if (part == QLatin1String("law list")) {
-            picture = rowPicture(window.List1[0], 1, 2);
+            picture = rowPicture(testing::lawList(window), 1, 2);
         } else if (part == QLatin1String("chosen law")) {
-            picture = rowPicture(window.List1[0], 0, 2);
+            picture = rowPicture(testing::lawList(window), 0, 2);
         } else if (part == QLatin1String("chosen value")) {
-            picture = rowPicture(window.Bul_Prom[0], 0, 2);
+            picture = rowPicture(testing::valueSelector(window, 0), 0, 2);
         } else if (part == QLatin1String("description")) {
             picture = window.Text1[0]->viewport()->grab().toImage();
         } else if (part == QLatin1String("result box")) {

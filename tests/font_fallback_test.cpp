@@ -7,6 +7,7 @@
 #include "fixed_texts.h"
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
+#include "window_helpers.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -73,7 +74,7 @@ private slots:
         QCOMPARE(QFontInfo(window->font()).pointSize(), 12);
         QCOMPARE(QFontInfo(window->Etiket->font()).family(), fallback);
         QVERIFY(QFontInfo(window->Etiket->font()).bold());
-        QCOMPARE(window->List1[0]->count(), 21);
+        QCOMPARE(testing::lawList(*window)->count(), 21);
         QVERIFY(window->resultText().starts_with("1: "));
     }
 

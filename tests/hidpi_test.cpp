@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QTest>
 
+using namespace testing;
+
 class HiDpiTest : public QObject {
     Q_OBJECT
 
@@ -39,7 +41,7 @@ private slots:
     }
     void no_text_is_cut_off() {
         QFETCH(QString, control);
-        window->List1[0]->setCurrentRow(6); // C shown too
+        lawList(*window)->setCurrentRow(6); // C shown too
         const auto *label = window->findChild<QLabel *>(control);
         QVERIFY(label && label->isVisible());
         const QSize needed = label->fontMetrics().boundingRect(label->text()).size();
@@ -53,8 +55,9 @@ private slots:
     }
 
     void both_values_of_each_selector_are_in_view() {
-        window->List1[0]->setCurrentRow(6);
-        for (const ChoiceList *selector : window->Bul_Prom) {
+        lawList(*window)->setCurrentRow(6);
+        for (const ChoiceList *selector :
+             {valueSelector(*window, 0), valueSelector(*window, 1), valueSelector(*window, 2)}) {
             QVERIFY(selector->isVisible());
             for (int row = 0; row < selector->count(); ++row)
                 QVERIFY2(selector->viewport()->rect().contains(testing::rowRect(selector, row)),

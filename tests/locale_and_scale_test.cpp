@@ -61,8 +61,8 @@ class LocaleAndScaleTest : public QObject {
     std::unique_ptr<Inf_Tarvisko> window;
 
     void choose(int row) {
-        clickRow(window->List1[0], row);
-        QCOMPARE(window->List1[0]->selectedRow(), row);
+        clickRow(lawList(*window), row);
+        QCOMPARE(lawList(*window)->selectedRow(), row);
     }
 
 private slots:
@@ -99,8 +99,8 @@ private slots:
         for (const Inputs &in : allInputs(usesC ? 3 : 2)) {
             const std::array<int, 3> values{in.A, in.B, in.C};
             for (std::size_t i = 0; i < (usesC ? 3u : 2u); ++i) {
-                clickRow(window->Bul_Prom[i], values[i]);
-                QCOMPARE(window->Bul_Prom[i]->itemText(values[i]), QString::number(values[i]));
+                clickRow(valueSelector(*window, int(i)), values[i]);
+                QCOMPARE(valueSelector(*window, int(i))->itemText(values[i]), QString::number(values[i]));
             }
             const QStringList lines = window->Text1[1]->toPlainText().split(QLatin1Char('\n'));
             QVERIFY(lines.first().startsWith(QString::number(row + 1) + QStringLiteral(": ")));

@@ -200,7 +200,7 @@ private slots:
     // down to a list from which no action can be left out.
     void a_planted_fault_is_found_and_cut_down() {
         const Fault fault = [](Inf_Tarvisko &window) {
-            if (window.List1[0]->selectedRow() == 20)
+            if (window.selection()->law() == 20)
                 window.Label1[0]->hide();
         };
         const Outcome outcome = runSessions(defaultSeed, 5 * sessionLength, fault);

@@ -130,7 +130,7 @@ private slots:
         if (menuOf < 0) {
             openTable();
         } else {
-            QWidget *owner = menuOf == 0 ? static_cast<QWidget *>(main->List1[0]) : main->Text1[1];
+            QWidget *owner = menuOf == 0 ? static_cast<QWidget *>(lawList(*main)) : main->Text1[1];
             owner->setFocus();
             QTest::keyClick(owner, Qt::Key_F10, Qt::ShiftModifier);
             QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
@@ -182,7 +182,7 @@ private slots:
     void headers_and_cells() {
         QFETCH(int, law);
         QFETCH(QString, typed);
-        main->List1[0]->setCurrentRow(law);
+        lawList(*main)->setCurrentRow(law);
         openTable();
         QCOMPARE(formulaField()->text(), lawFormula(law));
         if (!typed.isEmpty())
@@ -231,7 +231,7 @@ private slots:
     }
 
     void rows_and_the_main_windows_selectors_lead_each_other() {
-        main->List1[0]->setCurrentRow(6); // A, B and C
+        lawList(*main)->setCurrentRow(6); // A, B and C
         openTable();
         QTableView *view = tableView();
         QCOMPARE(view->selectionModel()->selectedRows().constFirst().row(), 0);
@@ -241,27 +241,27 @@ private slots:
         QCOMPARE(main->resultText(), proofOf(6, 1, 1, 0));
         QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
         // And back: the law and the selectors move the table.
-        main->List1[0]->setCurrentRow(16);
+        lawList(*main)->setCurrentRow(16);
         QCOMPARE(formulaField()->text(), lawFormula(16));
-        main->Bul_Prom[1]->setCurrentRow(0);
-        main->Bul_Prom[2]->setCurrentRow(1);
+        valueSelector(*main, 1)->setCurrentRow(0);
+        valueSelector(*main, 2)->setCurrentRow(1);
         QCOMPARE(view->selectionModel()->selectedRows().constFirst().row(), 5);
         QCOMPARE(main->resultText(), proofOf(16, 1, 0, 1));
     }
 
     void an_edited_formula_leaves_the_law_and_comes_back() {
-        main->List1[0]->setCurrentRow(2);
+        lawList(*main)->setCurrentRow(2);
         openTable();
         const std::string proof = main->resultText();
         typeFormula(QStringLiteral("B"));
         QCOMPARE(headers(), QStringLiteral("B,Стойност"));
         QTest::keyClicks(formulaField(), QStringLiteral(" Xor C"));
         QCOMPARE(headers(), QStringLiteral("B,C,Стойност"));
-        QCOMPARE(main->List1[0]->selectedRow(), 2);
+        QCOMPARE(lawList(*main)->selectedRow(), 2);
         QCOMPARE(main->resultText(), proof);
         tableView()->selectRow(3); // B = 1, C = 1; A, not in the formula, stays 0
-        QCOMPARE(QList<int>({main->Bul_Prom[0]->selectedRow(), main->Bul_Prom[1]->selectedRow(),
-                             main->Bul_Prom[2]->selectedRow()}),
+        QCOMPARE(QList<int>({valueSelector(*main, 0)->selectedRow(), valueSelector(*main, 1)->selectedRow(),
+                             valueSelector(*main, 2)->selectedRow()}),
                  QList<int>({0, 1, 1}));
         QTest::keyClick(formulaField(), Qt::Key_Escape);
         QCOMPARE(formulaField()->text(), lawFormula(2));
@@ -315,7 +315,7 @@ private slots:
         tableView()->setCurrentIndex(model()->index(3, 3));
         keys({Qt::Key_1, Qt::Key_Tab});
         QCOMPARE(QApplication::focusWidget(), button("Формулата на закона"));
-        main->List1[0]->setCurrentRow(6);
+        lawList(*main)->setCurrentRow(6);
         QCOMPARE(cells(3), QStringLiteral(",|,|,|,|,|,|,|,"));
         typeFormula(QStringLiteral("A ^ !B"));
         QCOMPARE(cells(2), QStringLiteral("|||"));

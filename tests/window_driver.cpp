@@ -36,8 +36,8 @@ QString keyText(Qt::Key key) {
 
 ChoiceList *WindowDriver::listOf(Control control) const {
     if (control == Control::LawList)
-        return window_.List1[0];
-    return window_.Bul_Prom[std::size_t(selectorIndex(control))];
+        return lawList(window_);
+    return valueSelector(window_, int(selectorIndex(control)));
 }
 
 QWidget *WindowDriver::widgetOf(Control control) const {
@@ -55,7 +55,7 @@ QWidget *WindowDriver::widgetOf(Control control) const {
 
 QScrollBar *WindowDriver::scrollBarOf(Control control) const {
     if (control == Control::LawList)
-        return window_.List1[0]->verticalScrollBar();
+        return lawList(window_)->verticalScrollBar();
     return static_cast<QPlainTextEdit *>(widgetOf(control))->verticalScrollBar();
 }
 
@@ -64,14 +64,14 @@ ListPages WindowDriver::pages() const {
         const int rowHeight = testing::rowRect(list, 0).height();
         return std::max(1, list->viewport()->height() / rowHeight - 1);
     };
-    return {page(window_.List1[0]), page(window_.Bul_Prom[0])};
+    return {page(lawList(window_)), page(valueSelector(window_, 0))};
 }
 
 QRect WindowDriver::rowRect(Control list, int row) const {
     // The selectors share one shape; a hidden one is laid out like A's.
     const ChoiceList *shown = listOf(list);
     if (shown->isHidden())
-        shown = window_.Bul_Prom[0];
+        shown = valueSelector(window_, 0);
     const QRect inViewport = testing::rowRect(shown, row);
     const QPoint viewportAt = shown->viewport()->mapTo(&window_, QPoint(0, 0)) - shown->geometry().topLeft();
     return inViewport.translated(viewportAt + listOf(list)->geometry().topLeft());
@@ -85,7 +85,7 @@ void WindowDriver::clickScrollBar(QScrollBar *bar, int along) {
 bool WindowDriver::reveal(Control list, int first, int last) {
     if (list != Control::LawList)
         return true; // both values always show
-    ChoiceList *laws = window_.List1[0];
+    ChoiceList *laws = lawList(window_);
     const QRect view = laws->viewport()->rect();
     for (int clicks = 0; clicks < 2 * laws->count(); ++clicks) {
         const QRect top = testing::rowRect(laws, first);
@@ -110,7 +110,7 @@ QPoint WindowDriver::belowRowsPoint(Control list) {
     const int last = ReferenceModel::rowCount(list) - 1;
     reveal(list, last, last);
     const QRect lastRow = rowRect(list, last);
-    const ChoiceList *shown = listOf(list)->isHidden() ? window_.Bul_Prom[0] : listOf(list);
+    const ChoiceList *shown = listOf(list)->isHidden() ? valueSelector(window_, 0) : listOf(list);
     const int viewportBottom =
         shown->viewport()->mapTo(&window_, QPoint(0, shown->viewport()->height() - 1)).y() -
         shown->geometry().top() + listOf(list)->geometry().top();
@@ -225,16 +225,16 @@ void WindowDriver::settleMenusAndTable(bool chooseTable) {
 }
 
 QString WindowDriver::checkTable(const QWidget &table) const {
-    const int law = window_.List1[0]->selectedRow();
+    const int law = lawList(window_)->selectedRow();
     const std::string_view formula = catalogue::lawCatalogue.at(std::size_t(law)).formula;
     const auto *field = table.findChild<QLineEdit *>();
     if (!table.windowTitle().startsWith(QStringLiteral("Таблица на истинност")) || !field ||
         field->text() != QString::fromUtf8(formula.data(), qsizetype(formula.size())).trimmed())
         return QStringLiteral("the truth table does not show law %1").arg(law + 1);
     int row = 0;
-    const int variables = window_.Bul_Prom[2]->isHidden() ? 2 : 3;
+    const int variables = valueSelector(window_, 2)->isHidden() ? 2 : 3;
     for (int i = 0; i < variables; ++i)
-        row = 2 * row + window_.Bul_Prom[std::size_t(i)]->selectedRow();
+        row = 2 * row + valueSelector(window_, int(i))->selectedRow();
     const QModelIndexList chosen = table.findChild<QTableView *>()->selectionModel()->selectedRows();
     if (chosen.size() != 1 || chosen.first().row() != row)
         return QStringLiteral("the truth table's chosen row is not %1").arg(row);
@@ -243,16 +243,16 @@ QString WindowDriver::checkTable(const QWidget &table) const {
 
 WindowState WindowDriver::observe() const {
     WindowState state;
-    state.law = window_.List1[0]->selectedRow();
-    state.lawCurrent = window_.List1[0]->currentRow();
+    state.law = lawList(window_)->selectedRow();
+    state.lawCurrent = lawList(window_)->currentRow();
     for (std::size_t i = 0; i < 3; ++i) {
-        state.value[i] = window_.Bul_Prom[i]->selectedRow();
-        state.valueCurrent[i] = window_.Bul_Prom[i]->currentRow();
+        state.value[i] = valueSelector(window_, int(i))->selectedRow();
+        state.valueCurrent[i] = valueSelector(window_, int(i))->currentRow();
         state.labelShown[i] = window_.Label1[i]->isVisible();
-        state.selectorShown[i] = window_.Bul_Prom[i]->isVisible();
+        state.selectorShown[i] = valueSelector(window_, int(i))->isVisible();
     }
-    for (std::size_t i = 1; i < window_.List1.size(); ++i)
-        state.catalogueListsHidden = state.catalogueListsHidden && !window_.List1[i]->isVisible();
+    for (int i = 1; i < 4; ++i)
+        state.catalogueListsHidden = state.catalogueListsHidden && !catalogueList(window_, i)->isVisible();
 
     const QWidget *focused = QApplication::focusWidget();
     state.focus = focused ? focused->objectName() : QStringLiteral("no control");

@@ -10,6 +10,20 @@
 
 namespace testing {
 
+// The window's lists, found by the object names of the window's table, as
+// a user's tools (and QtTest) find them.
+inline ChoiceList *lawList(const QWidget &window) {
+    return window.findChild<ChoiceList *>(QStringLiteral("List1(0)"));
+}
+// 1: variable counts, 2: names, 3: formulas (all hidden).
+inline ChoiceList *catalogueList(const QWidget &window, int index) {
+    return window.findChild<ChoiceList *>(QStringLiteral("List1(%1)").arg(index));
+}
+// 0: A, 1: B, 2: C.
+inline ChoiceList *valueSelector(const QWidget &window, int variable) {
+    return window.findChild<ChoiceList *>(QStringLiteral("Bul_Prom(%1)").arg(variable));
+}
+
 // Where a row is drawn in the list's viewport, scrolled out of sight or not.
 inline QRect rowRect(const ChoiceList *list, int row) { return list->visualItemRect(list->item(row)); }
 

@@ -24,9 +24,9 @@ bool shown(const QWidget *control) { return !control->isHidden(); }
 QByteArray visibleVariables(const Inf_Tarvisko &window) {
     QByteArray seen;
     for (std::size_t i = 0; i < 3; ++i) {
-        if (shown(window.Label1[i]) != shown(window.Bul_Prom[i]))
+        if (shown(window.Label1[i]) != shown(valueSelector(window, int(i))))
             return "label and selector of " + QByteArray(texts::variableNames[i]) + " disagree";
-        if (shown(window.Bul_Prom[i]))
+        if (shown(valueSelector(window, int(i))))
             seen += texts::variableNames[i];
     }
     return seen;
@@ -48,10 +48,11 @@ private slots:
     void cleanup() { window.reset(); }
 
     void opens_with_law_one_proved_for_zeros() {
-        QCOMPARE(window->List1[0]->count(), 21);
-        QCOMPARE(window->List1[0]->selectedRow(), 0);
+        QCOMPARE(lawList(*window)->count(), 21);
+        QCOMPARE(lawList(*window)->selectedRow(), 0);
         QCOMPARE(visibleVariables(*window), QByteArray("AB"));
-        for (const ChoiceList *selector : window->Bul_Prom)
+        for (const ChoiceList *selector :
+             {valueSelector(*window, 0), valueSelector(*window, 1), valueSelector(*window, 2)})
             QCOMPARE(selector->selectedRow(), 0);
         QCOMPARE(resultOf(*window), headerOf(0) + " (0 ^ 0) v (0 ^ !0) = 0 v 0 = False\r\n");
         QVERIFY(resultOf(*window).startsWith("1: Закон за слепване:  \r\n(A ^ B) v (A ^ !B) = A\r\n"));
@@ -62,21 +63,21 @@ private slots:
 
     void law_list_shows_name_blank_formula_of_every_row() {
         for (int row = 0; row < 21; ++row)
-            QCOMPARE(window->List1[0]->itemText(row).toStdString(),
+            QCOMPARE(lawList(*window)->itemText(row).toStdString(),
                      catalogue::visibleEntry(catalogue::lawCatalogue[std::size_t(row)]));
-        QCOMPARE(window->List1[0]->itemText(0),
+        QCOMPARE(lawList(*window)->itemText(0),
                  QStringLiteral("Закон за слепване:   (A ^ B) v (A ^ !B) = A"));
     }
 
     void hidden_lists_carry_the_catalogue() {
         for (int row = 0; row < 21; ++row) {
             const catalogue::LawRow &law = catalogue::lawCatalogue[std::size_t(row)];
-            QCOMPARE(window->List1[1]->itemText(row).toStdString(), law.variableCount);
-            QCOMPARE(window->List1[2]->itemText(row).toStdString(), law.name);
-            QCOMPARE(window->List1[3]->itemText(row).toStdString(), law.formula);
+            QCOMPARE(catalogueList(*window, int(1))->itemText(row).toStdString(), law.variableCount);
+            QCOMPARE(catalogueList(*window, int(2))->itemText(row).toStdString(), law.name);
+            QCOMPARE(catalogueList(*window, int(3))->itemText(row).toStdString(), law.formula);
         }
         for (std::size_t i = 1; i < 4; ++i)
-            QVERIFY(window->List1[i]->isHidden());
+            QVERIFY(catalogueList(*window, int(i))->isHidden());
     }
 
     void choosing_a_law_shows_its_variables_and_proof_data() {
@@ -87,8 +88,8 @@ private slots:
     void choosing_a_law_shows_its_variables_and_proof() {
         QFETCH(int, row);
         const catalogue::LawRow &law = catalogue::lawCatalogue[std::size_t(row)];
-        clickRow(window->List1[0], row);
-        QCOMPARE(window->List1[0]->selectedRow(), row);
+        clickRow(lawList(*window), row);
+        QCOMPARE(lawList(*window)->selectedRow(), row);
         QCOMPARE(visibleVariables(*window), law.variableCount == "3" ? QByteArray("ABC") : QByteArray("AB"));
         QCOMPARE(resultOf(*window), headerOf(row) + proofOf(row, {0, 0, 0}));
     }
@@ -109,44 +110,44 @@ private slots:
         QFETCH(int, a);
         QFETCH(int, b);
         QFETCH(int, c);
-        clickRow(window->List1[0], row);
+        clickRow(lawList(*window), row);
         const std::array<int, 3> values{a, b, c};
         for (std::size_t i = 0; i < 3; ++i)
-            if (shown(window->Bul_Prom[i]))
-                clickRow(window->Bul_Prom[i], values[i]);
-        QCOMPARE(window->List1[0]->selectedRow(), row);
+            if (shown(valueSelector(*window, int(i))))
+                clickRow(valueSelector(*window, int(i)), values[i]);
+        QCOMPARE(lawList(*window)->selectedRow(), row);
         QCOMPARE(resultOf(*window), headerOf(row) + proofOf(row, {a, b, c}));
     }
 
     void changing_a_value_reproves_without_moving_the_law() {
-        clickRow(window->List1[0], 4);
-        clickRow(window->Bul_Prom[0], 1);
-        QCOMPARE(window->List1[0]->selectedRow(), 4);
+        clickRow(lawList(*window), 4);
+        clickRow(valueSelector(*window, 0), 1);
+        QCOMPARE(lawList(*window)->selectedRow(), 4);
         QCOMPARE(resultOf(*window), headerOf(4) + proofOf(4, {1, 0, 0}));
-        clickRow(window->Bul_Prom[1], 1);
+        clickRow(valueSelector(*window, 1), 1);
         QCOMPARE(resultOf(*window), headerOf(4) + proofOf(4, {1, 1, 0}));
         QCOMPARE(window->formValues().NotA, 0);
         QCOMPARE(window->formValues().NotB, 0);
     }
 
     void c_keeps_its_value_while_hidden() {
-        clickRow(window->List1[0], 6); // three variables
-        clickRow(window->Bul_Prom[2], 1);
-        clickRow(window->List1[0], 2); // two variables: C hidden
-        QVERIFY(window->Bul_Prom[2]->isHidden());
-        QCOMPARE(window->Bul_Prom[2]->selectedRow(), 1);
+        clickRow(lawList(*window), 6); // three variables
+        clickRow(valueSelector(*window, 2), 1);
+        clickRow(lawList(*window), 2); // two variables: C hidden
+        QVERIFY(valueSelector(*window, 2)->isHidden());
+        QCOMPARE(valueSelector(*window, 2)->selectedRow(), 1);
         QCOMPARE(window->formValues().C, 1.0);
-        clickRow(window->List1[0], 7); // three again: C shows its 1
-        QVERIFY(shown(window->Bul_Prom[2]));
-        QCOMPARE(window->Bul_Prom[2]->selectedRow(), 1);
+        clickRow(lawList(*window), 7); // three again: C shows its 1
+        QVERIFY(shown(valueSelector(*window, 2)));
+        QCOMPARE(valueSelector(*window, 2)->selectedRow(), 1);
         QCOMPARE(resultOf(*window), headerOf(7) + proofOf(7, {0, 0, 1}));
     }
 
     void reproving_unchanged_selections_gives_the_same_text() {
-        clickRow(window->List1[0], 12);
+        clickRow(lawList(*window), 12);
         const QByteArray before = resultOf(*window);
-        clickRow(window->List1[0], 12);
-        clickRow(window->Bul_Prom[1], 0);
+        clickRow(lawList(*window), 12);
+        clickRow(valueSelector(*window, 1), 0);
         QCOMPARE(resultOf(*window), before);
     }
 
@@ -158,7 +159,7 @@ private slots:
     }
     void no_click_or_key_clears_a_selection() {
         QFETCH(int, list);
-        ChoiceList *target = list == 0 ? window->List1[0] : window->Bul_Prom[std::size_t(list - 1)];
+        ChoiceList *target = list == 0 ? lawList(*window) : valueSelector(*window, list - 1);
         clickRow(target, 1);
         const QByteArray before = resultOf(*window);
 
@@ -177,19 +178,19 @@ private slots:
     }
 
     void keys_move_the_law_selection_and_reprove() {
-        window->List1[0]->setFocus();
-        QTest::keyClick(window->List1[0], Qt::Key_End);
-        QCOMPARE(window->List1[0]->selectedRow(), 20);
+        lawList(*window)->setFocus();
+        QTest::keyClick(lawList(*window), Qt::Key_End);
+        QCOMPARE(lawList(*window)->selectedRow(), 20);
         QCOMPARE(resultOf(*window), headerOf(20) + proofOf(20, {0, 0, 0}));
-        QTest::keyClick(window->List1[0], Qt::Key_Up);
-        QCOMPARE(window->List1[0]->selectedRow(), 19);
-        QTest::keyClick(window->List1[0], Qt::Key_Home);
-        QCOMPARE(window->List1[0]->selectedRow(), 0);
+        QTest::keyClick(lawList(*window), Qt::Key_Up);
+        QCOMPARE(lawList(*window)->selectedRow(), 19);
+        QTest::keyClick(lawList(*window), Qt::Key_Home);
+        QCOMPARE(lawList(*window)->selectedRow(), 0);
         QCOMPARE(resultOf(*window), headerOf(0) + proofOf(0, {0, 0, 0}));
     }
 
     void result_box_shows_clean_lines() {
-        clickRow(window->List1[0], 12);
+        clickRow(lawList(*window), 12);
         const QByteArray exact = resultOf(*window);
         QVERIFY(exact.contains("\r\n"));
         const QString shownText = window->Text1[1]->toPlainText();
@@ -259,7 +260,7 @@ private slots:
         QCOMPARE(window->size(), windowSize);
         // The other box and the rest of the window keep 12 points.
         QCOMPARE(window->Text1[std::size_t(1 - box)]->font().pointSize(), 12);
-        QCOMPARE(window->List1[0]->font().pointSize(), 12);
+        QCOMPARE(lawList(*window)->font().pointSize(), 12);
     }
 
     void plain_wheel_scrolls_the_description() {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the real window with a chosen law and values, for screenshots:
 //   show_window ROW A B C [table [FORMULA [KEYS]]]   (ROW 1..21, values 0/1)
-// It selects them through the window's own lists, as a user's clicks would;
+// It selects them through the window's selection, as the truth-table window does;
 // "table" opens the truth-table window too, as Ctrl+T would, and types
 // FORMULA over the law's (none when empty). KEYS start "check yourself" and
 // go to the table: 0, 1 and blank as they are, "t" for Tab, "d" for Down,
@@ -57,9 +57,9 @@ int main(int argc, char *argv[]) {
     QAction *openTable = TruthTableWindow::attachTo(window);
     const bool table = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "table") == 0;
     if (argc == 5 || table) {
-        window.List1[0]->setCurrentRow(std::atoi(argv[1]) - 1);
-        for (std::size_t i = 0; i < 3; ++i)
-            window.Bul_Prom[i]->setCurrentRow(std::atoi(argv[i + 2]));
+        window.selection()->setLaw(std::atoi(argv[1]) - 1);
+        for (int i = 0; i < 3; ++i)
+            window.selection()->setValue(i, std::atoi(argv[i + 2]) == 1);
     } else if (argc != 1) {
         std::fprintf(stderr, "usage: %s [ROW A B C [table [FORMULA [KEYS]]]]\n", argv[0]);
         return 2;

@@ -132,10 +132,14 @@ std::unique_ptr<QTextDocument> sheetFor(const QList<int> &rows, QPaintDevice &de
     return laidOut(rows, lawPages(*draft, frame.bodyHeight), device, frame);
 }
 
-void paintPages(QTextDocument &document, QPagedPaintDevice &device, const PageFrame &frame, int first,
+// False when the device cannot be painted on (an unwritable output file, a
+// printer that refuses the job).
+bool paintPages(QTextDocument &document, QPagedPaintDevice &device, const PageFrame &frame, int first,
                 int last) {
     const int pageCount = document.pageCount();
-    QPainter painter(&device);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
     for (int page = first; page <= last; ++page) {
         if (page > first)
             device.newPage();
@@ -155,6 +159,7 @@ void paintPages(QTextDocument &document, QPagedPaintDevice &device, const PageFr
                          Qt::AlignHCenter | Qt::AlignBottom,
                          QStringLiteral("стр. %1 от %2").arg(page).arg(pageCount));
     }
+    return painter.end();
 }
 
 QString failure(const QString &path, const QString &systemReason) {
@@ -168,34 +173,50 @@ QString failure(const QString &path, const QString &systemReason) {
     return QStringLiteral("листът не е записан в „%1“: %2").arg(path, reason);
 }
 
-void writePdf(const QList<int> &rows, QIODevice &file) {
+bool writePdf(const QList<int> &rows, QIODevice &file) {
     QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(18, 15, 18, 12), QPageLayout::Millimeter);
+    writer.setPageLayout(sheetPageLayout());
     writer.setTitle(QStringLiteral("Булеви закони: доказателства"));
     writer.setCreator(QCoreApplication::applicationName() + QLatin1Char(' ') +
                       QCoreApplication::applicationVersion());
     const PageFrame frame = frameOf(writer);
     const auto document = sheetFor(rows, writer, frame);
-    paintPages(*document, writer, frame, 1, document->pageCount());
+    return paintPages(*document, writer, frame, 1, document->pageCount());
 }
 
 } // namespace
+
+SheetFormat sheetFormatOf(const QString &path) {
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return SheetFormat::Pdf;
+    if (path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive))
+        return SheetFormat::Html;
+    return SheetFormat::Unknown;
+}
+
+QPageLayout sheetPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 15, 18, 12),
+                       QPageLayout::Millimeter);
+}
 
 std::optional<QString> writeProofSheet(const QList<int> &rows, const QString &path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, file.errorString());
-    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        writePdf(rows, file);
-    else
+    if (sheetFormatOf(path) == SheetFormat::Pdf) {
+        if (!writePdf(rows, file)) {
+            file.cancelWriting();
+            return failure(path, file.errorString());
+        }
+    } else {
         file.write(proofSheetHtml(rows, browserStyle()).toUtf8());
+    }
     if (!file.commit())
         return failure(path, file.errorString());
     return std::nullopt;
 }
 
-void printProofSheet(QPrinter *printer, const QList<int> &rows) {
+std::optional<QString> printProofSheet(QPrinter *printer, const QList<int> &rows) {
     const PageFrame frame = frameOf(*printer);
     const auto document = sheetFor(rows, *printer, frame);
     int first = 1;
@@ -204,6 +225,10 @@ void printProofSheet(QPrinter *printer, const QList<int> &rows) {
         first = std::max(first, printer->fromPage());
         last = std::min(last, printer->toPage());
     }
-    if (first <= last)
-        paintPages(*document, *printer, frame, first, last);
+    if (first > last || paintPages(*document, *printer, frame, first, last))
+        return std::nullopt;
+    const QString file = printer->outputFileName();
+    if (!file.isEmpty())
+        return failure(file, QStringLiteral("файлът не може да се запише"));
+    return QStringLiteral("листът не е отпечатан на „%1“").arg(printer->printerName());
 }

@@ -6,11 +6,19 @@
 // offscreen platform is enough).
 
 #include <QList>
+#include <QPageLayout>
 #include <QString>
 
 #include <optional>
 
 class QPrinter;
+
+// What a path's ending asks for: ".pdf" or ".html", in any case.
+enum class SheetFormat { Pdf, Html, Unknown };
+SheetFormat sheetFormatOf(const QString &path);
+
+// A4 with the sheets' margins, for the PDF and the printer alike.
+QPageLayout sheetPageLayout();
 
 // Writes the laws of `rows` (row indexes, 0 for law 1) to path: a PDF (A4)
 // where it ends in ".pdf", else one HTML page. The file is written whole or
@@ -19,5 +27,6 @@ class QPrinter;
 std::optional<QString> writeProofSheet(const QList<int> &rows, const QString &path);
 
 // The same sheet on a printer set up by the caller (a print dialog),
-// honouring the page range chosen there.
-void printProofSheet(QPrinter *printer, const QList<int> &rows);
+// honouring the page range chosen there. On failure (the printer or its
+// output file cannot be written), a line that says so.
+std::optional<QString> printProofSheet(QPrinter *printer, const QList<int> &rows);

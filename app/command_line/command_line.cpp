@@ -171,10 +171,7 @@ QString proofsOf(int row, const std::optional<shown_proof::Assignment> &only) {
     return text;
 }
 
-bool hasSheetSuffix(const QString &path) {
-    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ||
-           path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive);
-}
+bool hasSheetSuffix(const QString &path) { return sheetFormatOf(path) != SheetFormat::Unknown; }
 
 Answer refused(const QString &line) { return Answer{2, {}, line, std::nullopt}; }
 

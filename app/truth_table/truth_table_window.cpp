@@ -3,6 +3,8 @@
 
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
+#include "law_names.h"
+#include "law_selection.h"
 #include "readable_colours.h"
 #include "screen_reader.h"
 #include "table_verdict.h"
@@ -18,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -51,7 +52,7 @@ QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
     QObject::connect(open, &QAction::triggered, &main, [&main] {
         auto *window = main.findChild<TruthTableWindow *>(QString(), Qt::FindDirectChildrenOnly);
         if (!window) {
-            window = new TruthTableWindow(main);
+            window = new TruthTableWindow(*main.selection(), &main);
             window->placeBeside(main);
         }
         if (window->isVisible())
@@ -72,16 +73,18 @@ void TruthTableWindow::placeBeside(const QWidget &main) {
         move(at);
 }
 
-TruthTableWindow::TruthTableWindow(Inf_Tarvisko &main) : QWidget(&main, Qt::Window), main_(main) {
+TruthTableWindow::TruthTableWindow(LawSelection &selection, QWidget *parent)
+    : QWidget(parent, Qt::Window), selection_(selection) {
     screen_reader::readAsWindow(this);
     setObjectName(QStringLiteral("TruthTableWindow"));
-    setWindowIcon(main.windowIcon());
+    if (parent)
+        setWindowIcon(parent->windowIcon());
     setFont(windowFont());
 
     buildControls();
     followLaw();
     fitTable();
-    connectToMainWindow();
+    followSelection();
     table_->setFocus();
 }
 
@@ -144,6 +147,7 @@ void TruthTableWindow::buildControls() {
     // with the button or Escape in the field.
     connect(formula_, &QLineEdit::textEdited, this, [this](const QString &text) {
         edited_ = true;
+        selection_.setTableFormula(text);
         tabulate(text);
     });
     connect(lawFormula_, &QPushButton::clicked, this, &TruthTableWindow::followLaw);
@@ -154,11 +158,9 @@ void TruthTableWindow::buildControls() {
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (followingSelectors_)
-            return;
         const QModelIndexList chosen = table_->selectionModel()->selectedIndexes();
         if (chosen.isEmpty())
-            followValues(); // a ctrl+click let the row go: the selectors' row stays chosen
+            followValues(); // a ctrl+click let the row go: the selection's row stays chosen
         else
             chooseRow(chosen.first().row());
     });
@@ -205,17 +207,17 @@ void TruthTableWindow::buildExerciseButtons() {
     });
 }
 
-void TruthTableWindow::connectToMainWindow() {
+void TruthTableWindow::followSelection() {
     // A hidden window does nothing; showing it catches up (showEvent).
-    connect(main_.List1[0], &ChoiceList::itemSelectionChanged, this, [this] {
+    connect(&selection_, &LawSelection::lawChanged, this, [this] {
         if (isVisible())
             followLaw();
     });
-    for (ChoiceList *selector : main_.Bul_Prom)
-        connect(selector, &ChoiceList::itemSelectionChanged, this, [this] {
-            if (isVisible())
-                followValues();
-        });
+    connect(&selection_, &LawSelection::valueChanged, this, [this] {
+        if (isVisible())
+            followValues();
+    });
+    connect(&selection_, &LawSelection::tableFormulaChanged, this, &TruthTableWindow::followTableFormula);
 }
 
 void TruthTableWindow::showEvent(QShowEvent *event) {
@@ -224,13 +226,32 @@ void TruthTableWindow::showEvent(QShowEvent *event) {
         followLaw();
     else
         followValues();
+    if (edited_)
+        selection_.setTableFormula(formula_->text());
 }
 
-int TruthTableWindow::lawRow() const { return main_.List1[0]->selectedRow(); }
+void TruthTableWindow::hideEvent(QHideEvent *event) {
+    QWidget::hideEvent(event);
+    // A closed window shows no formula of its own.
+    selection_.setTableFormula(QString());
+}
+
+int TruthTableWindow::lawRow() const { return selection_.law(); }
+
+void TruthTableWindow::followTableFormula(const QString &formula) {
+    // Another window's formula for the table; our own keystrokes set the
+    // very text the field holds, and change nothing here.
+    if (formula.isEmpty() || formula == formula_->text())
+        return;
+    edited_ = true;
+    formula_->setText(formula);
+    tabulate(formula);
+}
 
 void TruthTableWindow::followLaw() {
     shownLaw_ = lawRow();
     edited_ = false;
+    selection_.setTableFormula(QString());
     QString formula;
     if (shownLaw_ >= 0 && std::size_t(shownLaw_) < catalogue::lawCatalogue.size())
         formula = utf8(catalogue::lawCatalogue[std::size_t(shownLaw_)].formula).trimmed();
@@ -274,16 +295,13 @@ void TruthTableWindow::showVerdict() {
 void TruthTableWindow::updateTitle() {
     QString what = utf8(table_texts::ownFormulaTitle);
     if (!edited_ && shownLaw_ >= 0 && std::size_t(shownLaw_) < catalogue::lawCatalogue.size()) {
-        QString name = utf8(catalogue::lawCatalogue[std::size_t(shownLaw_)].name).trimmed();
-        if (name.endsWith(QLatin1Char(':')))
-            name.chop(1);
-        what = QStringLiteral("%1. %2").arg(shownLaw_ + 1).arg(name);
+        what = QStringLiteral("%1. %2").arg(shownLaw_ + 1).arg(law_names::heading(shownLaw_));
     }
     setWindowTitle(utf8(table_texts::title) + QStringLiteral(" – ") + what);
 }
 
 void TruthTableWindow::followValues() {
-    if (settingSelectors_ || model_->rowCount() == 0)
+    if (model_->rowCount() == 0)
         return;
     // The row's number is the used variables' values read as binary digits,
     // the first variable most significant. Letters past C have no selector in
@@ -294,25 +312,24 @@ void TruthTableWindow::followValues() {
     int row = 0;
     for (std::size_t column = 0; column < variables.size(); ++column) {
         const auto letter = std::size_t(variables[column] - 'A');
-        const bool value =
-            letter < main_.Bul_Prom.size() ? main_.Bul_Prom[letter]->selectedRow() == 1 : shown[column];
+        const bool value = letter < 3 ? selection_.value(int(letter)) : shown[column];
         row = 2 * row + (value ? 1 : 0);
     }
-    QScopedValueRollback following(followingSelectors_, true);
     table_->moveToCell(row, current.isValid() ? current.column() : 0);
 }
 
 void TruthTableWindow::chooseRow(int row) {
-    // Each selector changed raises one proof in the main window, as a click
-    // on it would; their echoes must not move the table meanwhile.
-    QScopedValueRollback setting(settingSelectors_, true);
+    // The variables the formula leaves out keep their values. The main
+    // window proves each value that changes, as a click on its selector would.
     const formulas::TruthTable &table = *model_->table();
     const auto &values = table.rows[std::size_t(row)].values;
+    std::array<bool, 3> chosen = selection_.values();
     for (std::size_t column = 0; column < table.variables.size(); ++column) {
         const auto letter = std::size_t(table.variables[column] - 'A');
-        if (letter < main_.Bul_Prom.size())
-            main_.Bul_Prom[letter]->setCurrentRow(values[column] ? 1 : 0);
+        if (letter < chosen.size())
+            chosen[letter] = values[column];
     }
+    selection_.setValues(chosen);
 }
 
 void TruthTableWindow::fitTable() {

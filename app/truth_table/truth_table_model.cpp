@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "truth_table_model.h"
 
+#include "digit.h"
 #include "table_colours.h"
 #include "truth_table_texts.h"
 
 namespace {
 
 QString utf8(const char *text) { return QString::fromUtf8(text); }
-
-QString digit(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
 
 } // namespace
 

@@ -3,17 +3,18 @@
 
 // The whole truth table of the chosen law beside its proof, in a window of
 // its own that the main window opens on Ctrl+T or from its context menus.
-// The two stay linked both ways: the main window's law gives the formula,
-// its value selectors give the table's selected row; choosing a row sets
-// the selectors (as clicks on them would, so the proof follows). A student
-// may edit the formula: the table then follows the keystrokes and the main
-// window's law stays as it is.
+// It follows the shared LawSelection both ways: the law gives the formula,
+// the values of A, B and C give the table's selected row; choosing a row
+// sets those values (and the main window proves them). A student may edit
+// the formula: the table then follows the keystrokes, the selection's
+// tableFormula holds the edited text, and the law stays as it is.
 
 #include "formula.h"
 
 #include <QWidget>
 
 class Inf_Tarvisko;
+class LawSelection;
 class QAction;
 class QLineEdit;
 class QPushButton;
@@ -29,28 +30,31 @@ public:
     // when it is open already. Returns the menu item.
     static QAction *attachTo(Inf_Tarvisko &main);
 
-    explicit TruthTableWindow(Inf_Tarvisko &main);
+    // A window of its own (Qt::Window) that stays with `parent`.
+    TruthTableWindow(LawSelection &selection, QWidget *parent);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void placeBeside(const QWidget &main);
     void buildControls();
     void buildExerciseButtons();
     QPushButton *makeButton(const char *text, const char *name, const char *toolTip);
-    void connectToMainWindow();
+    void followSelection();
 
     int lawRow() const;
     void followLaw();
     void followValues();
+    void followTableFormula(const QString &formula);
     void tabulate(const QString &formula);
     void chooseRow(int row);
     void updateTitle();
     void showVerdict();
     void fitTable();
 
-    Inf_Tarvisko &main_;
+    LawSelection &selection_;
     QLineEdit *formula_ = nullptr;
     TruthTableView *table_ = nullptr;
     QLineEdit *verdict_ = nullptr;
@@ -61,9 +65,7 @@ private:
     QPushButton *restart_ = nullptr;
     TruthTableModel *model_ = nullptr;
 
-    QString readError_;             // the reader's message while the formula cannot be read
-    int shownLaw_ = -1;             // the law whose formula the field was given
-    bool edited_ = false;           // the field holds the student's own formula
-    bool settingSelectors_ = false; // our own row choice echoing back from the selectors
-    bool followingSelectors_ = false;
+    QString readError_;   // the reader's message while the formula cannot be read
+    int shownLaw_ = -1;   // the law whose formula the field was given
+    bool edited_ = false; // the field holds the student's own formula
 };

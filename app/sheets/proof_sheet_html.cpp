@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "proof_sheet_html.h"
 
+#include "digit.h"
+
 #include "formula.h"
 #include "formula_messages.h"
 #include "law_catalogue.h"
+#include "law_names.h"
 #include "shown_proof.h"
 
 #include <string_view>
@@ -17,16 +20,7 @@ QString escaped(std::string_view text) {
 
 const catalogue::LawRow &lawAt(int row) { return catalogue::lawCatalogue.at(std::size_t(row)); }
 
-// "Закон за слепване:  " becomes "Закон за слепване": the blanks and the
-// colon belong to the proof's header line, not to a heading.
-QString headingName(int row) {
-    QString name = QString::fromUtf8(lawAt(row).name.data(), qsizetype(lawAt(row).name.size())).trimmed();
-    while (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name.trimmed().toHtmlEscaped();
-}
-
-QString digit(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+QString headingName(int row) { return law_names::heading(row).toHtmlEscaped(); }
 
 // Cell padding as an attribute: Qt's layout and browsers both read it alike,
 // where Qt reads CSS padding in a unit of its own.

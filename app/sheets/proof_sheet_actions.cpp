@@ -2,7 +2,7 @@
 #include "proof_sheet_actions.h"
 
 #include "inf_tarvisko.h"
-#include "law_catalogue.h"
+#include "law_names.h"
 #include "proof_sheet.h"
 #include "shown_proof.h"
 
@@ -33,11 +33,9 @@ bool isLaw(int row) { return row >= 0 && row < shown_proof::lawCount; }
 std::optional<QList<int>> chooseLaws(QWidget *parent, int selectedRow, const QString &title) {
     if (!isLaw(selectedRow))
         return allRows();
-    const std::string_view name = catalogue::lawCatalogue[std::size_t(selectedRow)].name;
-    const QStringList choices{QStringLiteral("Избраният закон (%1: %2)")
-                                  .arg(selectedRow + 1)
-                                  .arg(QString::fromUtf8(name.data(), qsizetype(name.size())).trimmed()),
-                              QStringLiteral("Всички 21 закона")};
+    const QStringList choices{
+        QStringLiteral("Избраният закон (%1: %2)").arg(selectedRow + 1).arg(law_names::heading(selectedRow)),
+        QStringLiteral("Всички 21 закона")};
     bool accepted = false;
     const QString chosen = QInputDialog::getItem(parent, title, QStringLiteral("Кои закони да има листът:"),
                                                  choices, 0, false, &accepted);
@@ -57,17 +55,22 @@ void saveProofSheetWithDialog(QWidget *parent, int selectedRow) {
     const QString html = QStringLiteral("HTML (*.html)");
     const QString suggested = rows->size() == 1 ? QStringLiteral("закон-%1.pdf").arg(rows->constFirst() + 1)
                                                 : QStringLiteral("закони.pdf");
-    QString filter = pdf;
-    QString path = QFileDialog::getSaveFileName(
+    QFileDialog dialog(
         parent, title,
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(suggested),
-        pdf + QStringLiteral(";;") + html, &filter);
-    if (path.isEmpty())
-        return;
+        pdf + QStringLiteral(";;") + html);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without its ending gets the one of the chosen type.
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) &&
-        !path.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive))
-        path += filter == html ? QStringLiteral(".html") : QStringLiteral(".pdf");
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, html](const QString &filter) {
+        dialog.setDefaultSuffix(filter == html ? QStringLiteral("html") : QStringLiteral("pdf"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString path = dialog.selectedFiles().constFirst();
+    // A name ending in another suffix (say "закон.txt") keeps the chosen type's.
+    if (sheetFormatOf(path) == SheetFormat::Unknown)
+        path += dialog.selectedNameFilter() == html ? QStringLiteral(".html") : QStringLiteral(".pdf");
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<QString> failure = writeProofSheet(*rows, path);
@@ -81,28 +84,29 @@ void printProofSheetWithDialog(QWidget *parent, int selectedRow) {
     if (!rows)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(18, 15, 18, 12), QPageLayout::Millimeter);
+    printer.setPageLayout(sheetPageLayout());
     printer.setDocName(QStringLiteral("Булеви закони: доказателства"));
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Печат"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    printProofSheet(&printer, *rows);
+    const std::optional<QString> failure = printProofSheet(&printer, *rows);
     QGuiApplication::restoreOverrideCursor();
+    if (failure)
+        QMessageBox::warning(parent, QStringLiteral("Печат"), *failure + QLatin1Char('.'));
 }
 
 void addProofSheetItems(Inf_Tarvisko &window) {
     auto *save = new QAction(QString::fromUtf8("Запази лист с доказателства…"), &window);
-    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    save->setShortcut(QKeySequence::Save);
     QObject::connect(save, &QAction::triggered, &window,
-                     [&window] { saveProofSheetWithDialog(&window, window.List1[0]->selectedRow()); });
+                     [&window] { saveProofSheetWithDialog(&window, window.selection()->law()); });
     window.addToContextMenus(save);
 
     auto *print = new QAction(QString::fromUtf8("Печат…"), &window);
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    print->setShortcut(QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, &window,
-                     [&window] { printProofSheetWithDialog(&window, window.List1[0]->selectedRow()); });
+                     [&window] { printProofSheetWithDialog(&window, window.selection()->law()); });
     window.addToContextMenus(print);
 }

@@ -3,16 +3,12 @@
 
 #include "law_catalogue.h"
 #include "law_proof.h"
-#include "text_to_number.h"
 
 #include <cstdint>
 
 namespace shown_proof {
 
-int variableCount(int row) {
-    return static_cast<int>(
-        catalogue::textToNumber(catalogue::lawCatalogue.at(std::size_t(row)).variableCount));
-}
+int variableCount(int row) { return catalogue::variableCountOf(std::size_t(row)); }
 
 std::vector<Assignment> assignmentsOf(int row) {
     const int count = variableCount(row);

@@ -5,6 +5,7 @@
 #include "context_menus.h"
 #include "fixed_texts.h"
 #include "law_catalogue.h"
+#include "law_names.h"
 #include "law_proof.h"
 #include "program_icon.h"
 #include "readable_colours.h"
@@ -94,7 +95,13 @@ QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 } // namespace
 
-Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
+Inf_Tarvisko::Inf_Tarvisko(LawSelection *selection, QWidget *parent)
+    : QWidget(parent), selection_(selection ? selection : new LawSelection(this)) {
+    // Form_Load chooses law 1 and the values 0 as the window always starts;
+    // a selection handed in with other choices is shown after that.
+    const int law = selection_->law();
+    const std::array<bool, 3> values = selection_->values();
+
     screen_reader::readAsWindow(this);
     setObjectName(QStringLiteral("Inf_Tarvisko"));
     setWindowTitle(QString::fromUtf8(texts::caption));
@@ -107,6 +114,9 @@ Inf_Tarvisko::Inf_Tarvisko(QWidget *parent) : QWidget(parent) {
     buildControls();
     connectHandlers();
     Form_Load();
+    followSelection();
+    selection_->setLaw(law);
+    selection_->setValues(values);
 }
 
 void Inf_Tarvisko::buildControls() {
@@ -202,12 +212,26 @@ void Inf_Tarvisko::connectHandlers() {
         connect(Bul_Prom[i], &ChoiceList::itemSelectionChanged, this, [this, i] { Bul_Prom_Click(int(i)); });
 }
 
+void Inf_Tarvisko::followSelection() {
+    // Selecting the row raises the click handler, which proves it once;
+    // a row selected already (the click that set the selection) does nothing.
+    connect(selection_, &LawSelection::lawChanged, this, [this](int row) {
+        if (row != List1[0]->selectedRow())
+            List1[0]->setCurrentRow(row);
+    });
+    connect(selection_, &LawSelection::valueChanged, this, [this](int variable, bool value) {
+        ChoiceList *selector = Bul_Prom[std::size_t(variable)];
+        if (selector->selectedRow() != int(value))
+            selector->setCurrentRow(int(value));
+    });
+}
+
 void Inf_Tarvisko::Form_Load() {
     const auto last = static_cast<std::int16_t>(List1[1]->count() - 1);
     for (ChoiceList *selector : Bul_Prom)
         selector->setCurrentRow(0);
     for (std::int16_t i = 0; i <= last; ++i)
-        List1[0]->addItem(fromUtf8(catalogue::visibleEntry(catalogue::lawCatalogue[std::size_t(i)])));
+        List1[0]->addItem(law_names::listEntry(i));
     List1[0]->setCurrentRow(0);
 }
 
@@ -223,10 +247,15 @@ void Inf_Tarvisko::List1_Click(int /*index*/) {
     }
     ReadValues();
     ShowLaw(static_cast<std::int16_t>(row));
+    if (row >= 0)
+        selection_->setLaw(row);
 }
 
-void Inf_Tarvisko::Bul_Prom_Click(int /*index*/) {
+void Inf_Tarvisko::Bul_Prom_Click(int index) {
     ShowLaw(static_cast<std::int16_t>(List1[0]->selectedRow()));
+    const int row = Bul_Prom[std::size_t(index)]->selectedRow();
+    if (row >= 0)
+        selection_->setValue(index, row == 1);
 }
 
 void Inf_Tarvisko::ReadValues() {
