@@ -1,0 +1,350 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "derivation_search.h"
+
+#include "law_catalogue.h"
+#include "minimal_forms.h"
+
+#include <algorithm>
+#include <deque>
+#include <optional>
+#include <unordered_map>
+
+namespace derivations {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Visit {
+    Tree formula;
+    std::string parent; // key of the formula it came from; empty at the start
+    LawId law;
+    std::size_t depth;
+};
+
+// One side of the meeting searches: breadth first, every formula once.
+struct Side {
+    std::unordered_map<std::string, Visit> seen;
+    std::deque<std::string> frontier;
+
+    void start(const Tree &formula) {
+        const std::string key = acKey(formula);
+        seen.emplace(key, Visit{formula, {}, LawId::Commutative, 0});
+        frontier.push_back(key);
+    }
+    // The formulas from the start to `key`, with the law of each step.
+    std::vector<std::pair<Tree, LawId>> pathTo(const std::string &key) const {
+        std::vector<std::pair<Tree, LawId>> path;
+        for (std::string at = key; !at.empty();) {
+            const Visit &visit = seen.at(at);
+            path.push_back({visit.formula, visit.law});
+            at = visit.parent;
+        }
+        std::reverse(path.begin(), path.end());
+        return path;
+    }
+};
+
+using Chain = std::vector<std::pair<Tree, LawId>>; // the first law is unused
+
+// The meeting searches; a chain from `from` to `to`, or none within bounds.
+std::optional<Chain> meetInTheMiddle(const Tree &from, const Tree &to, const LawSet &laws,
+                                     const SearchBounds &bounds, Clock::time_point deadline) {
+    const std::vector<char> letters = lettersOf(from, to);
+    const std::size_t sizeLimit = std::max(sizeOf(from), sizeOf(to)) + 8;
+    std::array<Side, 2> sides;
+    sides[0].start(from);
+    sides[1].start(to);
+    const auto joined = [&](const std::string &key) {
+        Chain chain = sides[0].pathTo(key);
+        const Chain back = sides[1].pathTo(key);
+        // The backward side's steps read in the other direction: each keeps its law.
+        for (std::size_t i = back.size() - 1; i-- > 0;)
+            chain.push_back({back[i].first, back[i + 1].second});
+        return chain;
+    };
+    if (sides[0].seen.count(acKey(to)))
+        return joined(acKey(to));
+    const std::size_t maxDepth = bounds.maxSteps;
+    while (!sides[0].frontier.empty() || !sides[1].frontier.empty()) {
+        // The smaller frontier grows first.
+        const std::size_t s =
+            sides[1].frontier.empty() ||
+                    (!sides[0].frontier.empty() && sides[0].frontier.size() <= sides[1].frontier.size())
+                ? 0
+                : 1;
+        Side &side = sides[s];
+        const std::string key = side.frontier.front();
+        side.frontier.pop_front();
+        const Visit visit = side.seen.at(key);
+        if (visit.depth * 2 >= maxDepth + 1)
+            continue;
+        for (Rewrite &move : searchMoves(visit.formula, laws, letters)) {
+            if (sizeOf(move.result) > sizeLimit)
+                continue;
+            std::string next = acKey(move.result);
+            if (side.seen.count(next))
+                continue;
+            side.seen.emplace(next, Visit{move.result, key, move.law, visit.depth + 1});
+            if (sides[1 - s].seen.count(next)) {
+                const Chain chain = joined(next);
+                if (chain.size() - 1 <= maxDepth)
+                    return chain;
+            }
+            side.frontier.push_back(std::move(next));
+        }
+        if (sides[0].seen.size() + sides[1].seen.size() > bounds.maxStates || Clock::now() > deadline)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// A weight that every product spread over a sum lowers: a product weighs
+// its factors' product, a sum its terms' sum and one for each "v", a leaf 2.
+double spreadWeight(const Tree &tree) {
+    if (tree->op == Operator::And || tree->op == Operator::Or) {
+        double weight = tree->op == Operator::And ? 1 : double(tree->operands.size() - 1);
+        for (const Tree &operand : tree->operands)
+            weight =
+                tree->op == Operator::And ? weight * spreadWeight(operand) : weight + spreadWeight(operand);
+        return weight;
+    }
+    return 2;
+}
+
+// How far a formula is from a sum of products: definitions to expand,
+// negations over more than a letter, products over sums; then its size.
+std::array<double, 4> distanceFromSum(const Tree &tree) {
+    std::array<double, 4> distance{};
+    std::vector<const formulas::Node *> pending{tree.get()};
+    while (!pending.empty()) {
+        const formulas::Node *node = pending.back();
+        pending.pop_back();
+        ++distance[3];
+        switch (node->op) {
+        case Operator::Xor:
+        case Operator::Implies:
+        case Operator::Equivalent:
+            ++distance[0];
+            break;
+        case Operator::Not:
+            distance[1] += double(sizeOf(node->operands[0]) - 1);
+            break;
+        case Operator::And:
+            for (const Tree &operand : node->operands)
+                if (operand->op == Operator::Or)
+                    distance[2] = 1;
+            break;
+        default:
+            break;
+        }
+        for (const Tree &operand : node->operands)
+            pending.push_back(operand.get());
+    }
+    if (distance[2] > 0)
+        distance[2] = spreadWeight(tree);
+    return distance;
+}
+
+// The laws that bring a formula nearer a sum of products.
+LawSet reducingLaws() {
+    LawSet laws;
+    for (LawId law : {LawId::Distributive, LawId::Idempotence, LawId::DoubleNegation, LawId::Contradiction,
+                      LawId::Neutral, LawId::Null, LawId::ConstantNegation, LawId::DeMorgan,
+                      LawId::XorDefinition, LawId::ImplicationDefinition, LawId::EquivalenceDefinition})
+        laws.set(std::size_t(law));
+    return laws;
+}
+
+// The formula rewritten into the sum of all its minterms over `letters`,
+// step by step; none where it gets stuck or too long.
+std::optional<Chain> towardsMinterms(const Tree &formula, const std::vector<char> &letters,
+                                     std::size_t maxSteps, Clock::time_point deadline) {
+    Chain chain{{formula, LawId::Commutative}};
+    const LawSet reducing = reducingLaws();
+    while (chain.size() <= maxSteps + 1) {
+        if (Clock::now() > deadline)
+            return std::nullopt;
+        const Tree &now = chain.back().first;
+        const auto distance = distanceFromSum(now);
+        std::optional<Rewrite> best;
+        std::array<double, 4> bestDistance = distance;
+        for (Rewrite &rewrite : lawRewrites(now, reducing)) {
+            const auto after = distanceFromSum(rewrite.result);
+            if (after < bestDistance) {
+                bestDistance = after;
+                best = std::move(rewrite);
+            }
+        }
+        if (best) {
+            chain.push_back({best->result, best->law});
+            continue;
+        }
+        if (distance[0] + distance[1] + distance[2] > 0) {
+            return std::nullopt;
+        }
+        // A sum of products: a term short of a letter Y becomes
+        // T ^ 1, T ^ (Y v !Y), T ^ Y v T ^ !Y.
+        const std::vector<Tree> terms = itemsOf(Operator::Or, now);
+        if (terms.size() == 1 && now->op == Operator::True) {
+            if (letters.empty())
+                return chain;
+            const Tree y = formulas::variable(letters[0]);
+            chain.push_back({chainOf(Operator::Or, {y, formulas::negation(y)}), LawId::ExcludedMiddle});
+            continue;
+        }
+        bool expanded = false;
+        for (std::size_t t = 0; t < terms.size() && !expanded; ++t) {
+            if (terms[t]->op == Operator::False)
+                continue;
+            const std::uint32_t has = formulas::lettersOf(terms[t]);
+            for (char letter : letters) {
+                if ((has >> (letter - 'A')) & 1)
+                    continue;
+                const auto withTerm = [&](Tree term) {
+                    std::vector<Tree> all = terms;
+                    all[t] = std::move(term);
+                    return chainOf(Operator::Or, std::move(all));
+                };
+                const Tree y = formulas::variable(letter), notY = formulas::negation(y);
+                chain.push_back(
+                    {withTerm(chainOf(Operator::And, {terms[t], formulas::constant(true)})), LawId::Neutral});
+                chain.push_back(
+                    {withTerm(chainOf(Operator::And, {terms[t], chainOf(Operator::Or, {y, notY})})),
+                     LawId::ExcludedMiddle});
+                chain.push_back({withTerm(chainOf(Operator::Or, {chainOf(Operator::And, {terms[t], y}),
+                                                                 chainOf(Operator::And, {terms[t], notY})})),
+                                 LawId::Distributive});
+                expanded = true;
+                break;
+            }
+        }
+        if (!expanded)
+            return chain;
+    }
+    return std::nullopt;
+}
+
+std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, std::size_t maxSteps,
+                                     Clock::time_point deadline) {
+    const std::vector<char> letters = lettersOf(from, to);
+    auto there = towardsMinterms(from, letters, maxSteps, deadline);
+    auto back = towardsMinterms(to, letters, maxSteps, deadline);
+    if (!there || !back || acKey(there->back().first) != acKey(back->back().first))
+        return std::nullopt;
+    for (std::size_t i = back->size() - 1; i-- > 0;)
+        there->push_back({(*back)[i].first, (*back)[i + 1].second});
+    return there;
+}
+
+// A later formula that one law reaches straight from an earlier one cuts
+// out the steps between.
+void shortened(Chain &chain, const LawSet &laws, Clock::time_point deadline) {
+    for (std::size_t i = 0; i + 2 < chain.size(); ++i)
+        for (std::size_t j = std::min(chain.size() - 1, i + 12); j >= i + 2 && Clock::now() < deadline; --j) {
+            const std::optional<LawId> law = singleLawBetween(chain[i].first, chain[j].first);
+            if (law && laws[std::size_t(*law)]) {
+                chain[j].second = *law;
+                chain.erase(chain.begin() + std::ptrdiff_t(i) + 1, chain.begin() + std::ptrdiff_t(j));
+                break;
+            }
+        }
+}
+
+// Every step once more: the law named does it, and the values agree.
+bool rechecked(const Chain &chain, const LawSet &laws) {
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        const auto &[formula, law] = chain[i];
+        if (!laws[std::size_t(law)] || counterexampleOf(chain[i - 1].first, formula) ||
+            !isStepBy(chain[i - 1].first, formula, law))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, SearchBounds bounds) {
+    DeriveResult result;
+    result.derivation.start = from;
+    if (auto example = counterexampleOf(from, to)) {
+        result.outcome = DeriveOutcome::NotEquivalent;
+        result.counterexample = std::move(*example);
+        return result;
+    }
+    const Clock::time_point start = Clock::now(), deadline = start + bounds.time;
+    const Tree flatFrom = flattened(from), flatTo = flattened(to);
+    std::optional<Chain> chain;
+    if (acKey(flatFrom) == acKey(flatTo)) {
+        // Order and grouping only: regroup, reorder, regroup.
+        chain = Chain{{from, LawId::Commutative}};
+        for (const auto &[formula, law] :
+             {std::pair{flatFrom, LawId::Associative}, std::pair{flatTo, LawId::Commutative},
+              std::pair{to, LawId::Associative}})
+            if (!formulas::sameTree(chain->back().first, formula))
+                chain->push_back({formula, law});
+    }
+    // The meeting searches take part of the time, the sums of minterms the rest.
+    SearchBounds meeting = bounds;
+    if (bounds.normalFormFallback)
+        meeting.maxStates = std::min(bounds.maxStates, std::size_t(20'000));
+    if (!chain)
+        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, start + bounds.time * 2 / 5);
+    if (!chain && bounds.normalFormFallback && (basicLaws() & ~laws).none())
+        chain = throughMinterms(flatFrom, flatTo, bounds.maxSteps * 4, deadline);
+    if (!chain)
+        return result;
+    // The chain starts from the formula as given.
+    (*chain)[0].first = from;
+    if (bounds.shorten)
+        shortened(*chain, laws, deadline);
+    if (chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, laws))
+        return result;
+    for (std::size_t i = 1; i < chain->size(); ++i)
+        result.derivation.steps.push_back({(*chain)[i].first, (*chain)[i].second});
+    result.outcome = DeriveOutcome::Found;
+    return result;
+}
+
+DeriveResult deriveCatalogueRow(int row, SearchBounds bounds) {
+    if (row < 1 || row > int(catalogue::lawCatalogue.size()))
+        return {};
+    const std::string_view text = catalogue::lawCatalogue[std::size_t(row - 1)].formula;
+    const std::u32string characters(text.begin(), text.end()); // the catalogue is ASCII
+    const auto read = formulas::readTree(characters);
+    const auto &equation = std::get<formulas::Equation>(read);
+    return derive(equation.left, equation.right, basicLaws(), bounds);
+}
+
+Tree minimalSumOfProducts(const Tree &formula) {
+    const std::vector<char> letters = lettersOf(formula, nullptr);
+    const int count = int(letters.size());
+    const std::uint64_t truth = truthOf(formula, letters)[0];
+    const std::vector<Cover> covers = minimalSumsOfProducts(count, truth, 1);
+    if (covers.empty() || covers[0].empty())
+        return formulas::constant(false);
+    std::vector<Tree> terms;
+    for (const Term &term : covers[0]) {
+        std::vector<Tree> literals;
+        for (int v = 0; v < count; ++v) {
+            const std::uint32_t bit = std::uint32_t(1) << (count - 1 - v);
+            if (!(term.care & bit))
+                continue;
+            const Tree letter = formulas::variable(letters[std::size_t(v)]);
+            literals.push_back(term.value & bit ? letter : formulas::negation(letter));
+        }
+        terms.push_back(chainOf(Operator::And, std::move(literals)));
+    }
+    return chainOf(Operator::Or, std::move(terms));
+}
+
+DeriveResult simplify(const Tree &formula) {
+    SearchBounds bounds;
+    bounds.maxSteps = 250; // a long formula takes many small steps
+    if (formulas::lettersOf(formula) == 0 ||
+        lettersOf(formula, nullptr).size() > std::size_t(maxMinimalFormVariables))
+        return derive(formula, formulas::constant(truthOf(formula, {})[0] & 1), allLaws(), bounds);
+    return derive(formula, minimalSumOfProducts(formula), allLaws(), bounds);
+}
+
+} // namespace derivations

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Finds a chain of steps from one formula to another, each step one law
+// applied once at one place. Two searches meet in the middle; where they
+// do not, both formulas are rewritten to their full sum of minterms and the
+// two chains are joined. Every step is checked again (by the step check and
+// by truth table) before the chain is returned: a chain that fails the
+// check is never returned. The search is bounded in states, time and steps
+// and says so when it gives up.
+
+#include "laws.h"
+#include "rewrites.h"
+#include "step_check.h"
+
+#include <chrono>
+#include <cstddef>
+#include <vector>
+
+namespace derivations {
+
+struct SearchBounds {
+    std::size_t maxStates = 150'000; // formulas kept by the meeting searches together
+    std::chrono::milliseconds time{2000};
+    std::size_t maxSteps = 60; // the longest chain returned
+    bool normalFormFallback = true;
+    bool shorten = true; // cut out steps that one law does at once
+};
+
+struct DerivationStep {
+    Tree formula; // the formula after the step
+    LawId law;
+};
+
+struct Derivation {
+    Tree start;
+    std::vector<DerivationStep> steps;
+};
+
+enum class DeriveOutcome {
+    Found,
+    NotEquivalent, // see counterexample
+    GaveUp,        // no chain within the bounds
+};
+
+struct DeriveResult {
+    DeriveOutcome outcome = DeriveOutcome::GaveUp;
+    Derivation derivation;
+    Counterexample counterexample;
+};
+
+// A chain from `from` to `to` (up to the order and grouping of "^" and "v"
+// operands in the last formula) using only the given laws.
+DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws = allLaws(),
+                    SearchBounds bounds = {});
+
+// Row `row` (1 to 21) of the catalogue, its left side into its right side,
+// by the fourteen basic laws only.
+DeriveResult deriveCatalogueRow(int row, SearchBounds bounds = {});
+
+// A minimal sum of products of the formula (fewest literals, then fewest
+// terms), or the constant 0 or 1, reached by the laws.
+Tree minimalSumOfProducts(const Tree &formula);
+DeriveResult simplify(const Tree &formula);
+
+} // namespace derivations

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The laws and the known mistakes as rewrites of one node of a formula,
+// matched modulo the order and grouping of "^" and "v" operands: absorption
+// applies to (B ^ A) v A and inside C v A v (A ^ B). Every rewrite gives
+// the whole formula with that one node replaced, its chains flattened.
+
+#include "laws.h"
+#include "working_form.h"
+
+#include <bitset>
+#include <vector>
+
+namespace derivations {
+
+struct Rewrite {
+    LawId law;
+    Tree result;
+};
+
+struct Mistaken {
+    MistakeId mistake;
+    Tree result;
+};
+
+using LawSet = std::bitset<lawCount>;
+LawSet allLaws();
+LawSet basicLaws();
+
+// Each law of the set applied once, left side to right side as its table
+// writes it, at every node. A step from F to G by a law used right to left
+// is a rewrite of G into F.
+std::vector<Rewrite> lawRewrites(const Tree &tree, const LawSet &laws);
+
+// The moves of a search: the laws both ways, where the way back brings in
+// only what a textbook brings in (a term times 1, a 1 as Y v !Y for a
+// letter Y of the formulas, a common factor taken out).
+std::vector<Rewrite> searchMoves(const Tree &tree, const LawSet &laws, const std::vector<char> &letters);
+
+// Every known mistake made once, at every node.
+std::vector<Mistaken> mistakenRewrites(const Tree &tree);
+
+} // namespace derivations

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "working_form.h"
+
+#include <algorithm>
+
+namespace derivations {
+
+namespace {
+
+bool isChain(Operator op) { return op == Operator::And || op == Operator::Or; }
+
+char symbolOf(Operator op) { return "x01!^vX>="[int(op)]; }
+
+// The key of a node given its operands' keys, sorted or not.
+template <class KeyOf> std::string keyOf(const Tree &tree, KeyOf operandKey, bool flatten, bool sort) {
+    const formulas::Node &node = *tree;
+    if (node.op == Operator::Variable)
+        return std::string(1, node.letter);
+    if (node.operands.empty())
+        return std::string(1, symbolOf(node.op));
+    std::vector<std::string> keys;
+    const std::vector<Tree> operands = flatten ? itemsOf(node.op, tree) : node.operands;
+    for (const Tree &operand : operands)
+        keys.push_back(operandKey(operand));
+    if (sort && isChain(node.op))
+        std::sort(keys.begin(), keys.end());
+    std::string key = "(";
+    key += symbolOf(node.op);
+    for (const std::string &part : keys)
+        key += ' ' + part;
+    return key + ')';
+}
+
+} // namespace
+
+std::vector<Tree> itemsOf(Operator op, const Tree &tree) {
+    if (tree->op != op)
+        return {tree};
+    std::vector<Tree> items;
+    for (const Tree &operand : tree->operands) {
+        std::vector<Tree> inner = itemsOf(op, operand);
+        items.insert(items.end(), inner.begin(), inner.end());
+    }
+    return items;
+}
+
+Tree chainOf(Operator op, std::vector<Tree> items) {
+    std::vector<Tree> spliced;
+    for (Tree &item : items) {
+        if (item->op == op)
+            spliced.insert(spliced.end(), item->operands.begin(), item->operands.end());
+        else
+            spliced.push_back(std::move(item));
+    }
+    if (spliced.empty())
+        return formulas::constant(op == Operator::And);
+    if (spliced.size() == 1)
+        return spliced.front();
+    return formulas::combination(op, std::move(spliced));
+}
+
+Tree flattened(const Tree &tree) {
+    if (tree->operands.empty())
+        return tree;
+    std::vector<Tree> operands;
+    for (const Tree &operand : isChain(tree->op) ? itemsOf(tree->op, tree) : tree->operands)
+        operands.push_back(flattened(operand));
+    if (isChain(tree->op))
+        return chainOf(tree->op, std::move(operands));
+    return formulas::combination(tree->op, std::move(operands));
+}
+
+std::string acKey(const Tree &tree) { return keyOf(tree, acKey, true, true); }
+std::string groupingKey(const Tree &tree) { return keyOf(tree, groupingKey, true, false); }
+std::string orderKey(const Tree &tree) { return keyOf(tree, orderKey, false, true); }
+
+std::size_t sizeOf(const Tree &tree) { return formulas::postfixOf(tree).size(); }
+
+std::vector<char> lettersOf(const Tree &a, const Tree &b) {
+    const std::uint32_t letters = formulas::lettersOf(a) | (b ? formulas::lettersOf(b) : 0);
+    std::vector<char> list;
+    for (int letter = 0; letter < 26; ++letter)
+        if ((letters >> letter) & 1)
+            list.push_back(char('A' + letter));
+    return list;
+}
+
+std::vector<std::uint64_t> truthOf(const Tree &tree, const std::vector<char> &letters) {
+    const formulas::Postfix steps = formulas::postfixOf(tree);
+    const std::size_t count = letters.size();
+    const std::size_t rows = std::size_t(1) << count;
+    std::vector<std::uint64_t> words((rows + 63) / 64);
+    for (std::size_t word = 0; word < words.size(); ++word) {
+        std::array<std::uint64_t, 26> columns{};
+        for (std::size_t bit = 0; bit < 64 && word * 64 + bit < rows; ++bit) {
+            const std::size_t row = word * 64 + bit;
+            for (std::size_t v = 0; v < count; ++v)
+                if ((row >> (count - 1 - v)) & 1)
+                    columns[std::size_t(letters[v] - 'A')] |= std::uint64_t(1) << bit;
+        }
+        words[word] = formulas::evaluateRows(steps, columns);
+        if (rows < 64)
+            words[word] &= (std::uint64_t(1) << rows) - 1;
+    }
+    return words;
+}
+
+} // namespace derivations
