@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
+#include "derivation_opening.h"
 #include "display_check.h"
 #include "inf_tarvisko.h"
 #include "law_selection.h"
@@ -29,7 +30,8 @@ int main(int argc, char *argv[]) {
     // One selection, shown and set by every window.
     LawSelection selection;
     Inf_Tarvisko window(&selection);
-    TruthTableWindow::attachTo(window);
+    QAction *table = TruthTableWindow::attachTo(window);
+    attachDerivationWindow(window, table);
     addProofSheetItems(window);
     window.show();
     return application.exec();

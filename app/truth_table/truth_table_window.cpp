@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "truth_table_window.h"
 
+#include "context_menus.h"
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
 #include "law_names.h"
@@ -61,6 +62,17 @@ QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
         window->activateWindow();
     });
     return open;
+}
+
+void TruthTableWindow::addToContextMenu(QAction *action) {
+    if (table_->actions().contains(action))
+        return;
+    if (table_->actions().isEmpty()) {
+        table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+        opensMenuOnShiftF10(table_);
+    }
+    action->setShortcutContext(Qt::WindowShortcut);
+    table_->addAction(action);
 }
 
 void TruthTableWindow::placeBeside(const QWidget &main) {

@@ -33,6 +33,10 @@ public:
     // A window of its own (Qt::Window) that stays with `parent`.
     TruthTableWindow(LawSelection &selection, QWidget *parent);
 
+    // An item of the table's context menu (mouse, menu key, Shift+F10); its
+    // shortcut works anywhere in this window. Added once, however often asked.
+    void addToContextMenu(QAction *action);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
