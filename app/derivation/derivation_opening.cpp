@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 
 namespace {
 
@@ -17,6 +18,16 @@ class DerivationOpening {
 public:
     static QString menuItem() { return tr("Извеждане…"); }
 };
+
+// Right of the main window where the screen has room, so that the law's
+// proof and the chain show together; elsewhere the desktop places it.
+void placeBeside(QWidget &window, const QWidget &main) {
+    window.adjustSize();
+    const QRect screen = main.screen()->availableGeometry();
+    const QPoint at = main.frameGeometry().topRight() + QPoint(1, 0);
+    if (screen.contains(QRect(at, window.frameSize())))
+        window.move(at);
+}
 
 void open(Inf_Tarvisko &main) {
     auto *window = main.findChild<DerivationWindow *>(QString(), Qt::FindDirectChildrenOnly);
@@ -28,8 +39,10 @@ void open(Inf_Tarvisko &main) {
     // Asked for from the truth-table window: its edited formula, if any.
     const bool fromTable = qobject_cast<TruthTableWindow *>(QApplication::activeWindow()) != nullptr;
     const QString formula = main.selection()->tableFormula();
-    if (!window)
+    if (!window) {
         window = new DerivationWindow(*main.selection(), &main);
+        placeBeside(*window, main);
+    }
     if (fromTable && !formula.isEmpty())
         window->startOnFormula(formula);
     else

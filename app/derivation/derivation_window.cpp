@@ -71,6 +71,7 @@ DerivationWindow::DerivationWindow(LawSelection &selection, QWidget *parent)
             say(tr("Търсене… Escape го прекъсва."));
     });
     startOnLaw(selection_.law());
+    field_->setFocus();
 }
 
 void DerivationWindow::buildControls() {
