@@ -9,6 +9,7 @@
 // default), BOOLEAN_LAWS_RANDOM_SEED the first session's seed.
 
 #include "action_generator.h"
+#include "derivation_opening.h"
 #include "inf_tarvisko.h"
 #include "reference_model.h"
 #include "truth_table_window.h"
@@ -42,7 +43,7 @@ struct Mismatch {
 
 std::unique_ptr<Inf_Tarvisko> freshWindow() {
     auto window = std::make_unique<Inf_Tarvisko>();
-    TruthTableWindow::attachTo(*window);
+    attachDerivationWindow(*window, TruthTableWindow::attachTo(*window));
     window->show();
     // What a window manager does for a new window; a bare X server does not.
     window->activateWindow();
