@@ -4,8 +4,10 @@
 # x11-utils):
 #   scripts/screenshot.sh OUT.png [ROW A B C]
 #   scripts/screenshot.sh OUT.png ROW A B C table [FORMULA]
+#   scripts/screenshot.sh OUT.png ROW A B C derive [STEPS [LAST]]
 # The second form shoots the truth-table window alone, opened beside the main
-# window (with FORMULA typed over the law's, when given).
+# window (with FORMULA typed over the law's, when given); the third the
+# derivation window, with STEPS (between "|") checked and LAST typed.
 # It builds in build/ (BUILD_DIR=... for another folder), with the tests and
 # the developer tools on.
 set -euo pipefail
@@ -21,8 +23,9 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   "$@" &
   app=$!
   sleep 2
-  if [ "${6:-}" = table ]; then
-    id=$(xwininfo -root -tree | awk "/\"Таблица на истинност/ { print \$1; exit }")
+  if [ "${6:-}" = table ] || [ "${6:-}" = derive ]; then
+    title=$([ "$6" = table ] && echo "Таблица на истинност" || echo "Извеждане")
+    id=$(xwininfo -root -tree | awk -v t="\"$title" "index(\$0, t) { print \$1; exit }")
     import -window "$id" "$out"
   else
     import -window root -crop 572x405+0+0 +repage "$out"
