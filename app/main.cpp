@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
+#include "derivation_opening.h"
 #include "display_check.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
@@ -32,6 +33,7 @@ int main(int argc, char *argv[]) {
     Inf_Tarvisko window(&selection);
     TruthTableWindow::attachTo(window);
     KarnaughWindow::attachTo(window);
+    attachDerivationWindow(window);
     addProofSheetItems(window);
     window.show();
     return application.exec();

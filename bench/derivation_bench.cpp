@@ -2,6 +2,7 @@
 // What derivations cost: every row of the catalogue derived from the basic
 // laws (each row's steps and the median), a step check on formulas of about
 // 100 symbols, and simplify on random 4-variable formulas of 40 symbols.
+// SHOW=1 prints each chain too.
 
 #include "derivation_search.h"
 #include "formula_printer.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 
 namespace {

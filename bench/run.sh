@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the measurements of bench/ in a folder of their own and runs them:
-#   bench/run.sh [proofs|startup|clicks|all]      (all by default)
+#   bench/run.sh [proofs|derivations|startup|clicks|all]      (all by default)
 # proofs:  the Google Benchmark of the proofs, ShowLaw and building the window
+# derivations: the 21 rows from the basic laws, the step check, simplify
 # startup: the program against a bare Qt window of its size, launched in turn
 #          under Xvfb with a session bus running, as on a desktop: time to
 #          first content and peak resident memory, medians and the ratios
@@ -16,9 +17,9 @@ set -euo pipefail
 
 what=${1:-all}
 case "$what" in
-  proofs | startup | clicks | all) ;;
+  proofs | derivations | startup | clicks | all) ;;
   *)
-    echo "usage: $0 [proofs|startup|clicks|all]" >&2
+    echo "usage: $0 [proofs|derivations|startup|clicks|all]" >&2
     exit 2
     ;;
 esac
@@ -33,7 +34,7 @@ packages=(cmake g++ make qt6-base-dev fonts-liberation libbenchmark-dev libx11-d
 "$root/scripts/install-missing.sh" "${packages[@]}"
 
 cmake -S "$root" -B "$build" -DBOOLEAN_LAWS_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target boolean-laws proof_bench bare_window window_probe >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target boolean-laws proof_bench derivation_bench bare_window window_probe >/dev/null
 
 program=$(realpath -m "${PROGRAM:-$build/app/boolean-laws}")
 bare=$build/bench/bare_window
@@ -52,6 +53,11 @@ run_proofs() {
   echo "== proofs, ShowLaw and the window (offscreen)"
   "$build/bench/proof_bench" --benchmark_repetitions="${REPETITIONS:-5}" \
     --benchmark_report_aggregates_only=true 2>&1 | grep -v '^\*\*\*WARNING'
+}
+
+run_derivations() {
+  echo "== derivations"
+  "$build/bench/derivation_bench"
 }
 
 run_startup() {
@@ -99,6 +105,7 @@ run_clicks() {
 # Other work on the machine shows in every figure but the processor times.
 echo "== $(nproc) processors; load average $(cut -d' ' -f1-3 /proc/loadavg)"
 [ "$what" = proofs ] || [ "$what" = all ] && run_proofs
+[ "$what" = derivations ] || [ "$what" = all ] && run_derivations
 [ "$what" = startup ] || [ "$what" = all ] && run_startup
 [ "$what" = clicks ] || [ "$what" = all ] && run_clicks
 exit 0

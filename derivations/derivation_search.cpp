@@ -15,6 +15,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// A sum of minterms past this many symbols is no derivation a reader follows.
+constexpr std::size_t maxFormulaSize = 400;
+
 struct Visit {
     Tree formula;
     std::string parent; // key of the formula it came from; empty at the start
@@ -159,13 +162,15 @@ LawSet reducingLaws() {
 // The formula rewritten into the sum of all its minterms over `letters`,
 // step by step; none where it gets stuck or too long.
 std::optional<Chain> towardsMinterms(const Tree &formula, const std::vector<char> &letters,
-                                     std::size_t maxSteps, Clock::time_point deadline) {
+                                     std::size_t maxSteps, Clock::time_point deadline, bool expand) {
     Chain chain{{formula, LawId::Commutative}};
     const LawSet reducing = reducingLaws();
     while (chain.size() <= maxSteps + 1) {
         if (Clock::now() > deadline)
             return std::nullopt;
         const Tree &now = chain.back().first;
+        if (sizeOf(now) > maxFormulaSize)
+            return std::nullopt;
         const auto distance = distanceFromSum(now);
         std::optional<Rewrite> best;
         std::array<double, 4> bestDistance = distance;
@@ -182,6 +187,8 @@ std::optional<Chain> towardsMinterms(const Tree &formula, const std::vector<char
         }
         if (distance[0] + distance[1] + distance[2] > 0) {
             return std::nullopt;
+            if (!expand)
+                return chain;
         }
         // A sum of products: a term short of a letter Y becomes
         // T ^ 1, T ^ (Y v !Y), T ^ Y v T ^ !Y.
@@ -225,15 +232,40 @@ std::optional<Chain> towardsMinterms(const Tree &formula, const std::vector<char
     return std::nullopt;
 }
 
-std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, std::size_t maxSteps,
-                                     Clock::time_point deadline) {
+// The steps of `more` (a chain from where `chain` ends) after `chain`.
+void append(Chain &chain, const Chain &more) { chain.insert(chain.end(), more.begin() + 1, more.end()); }
+
+// The steps of `back` (a chain from the goal to where `chain` ends) read
+// backwards after `chain`: each keeps its law.
+void appendReversed(Chain &chain, const Chain &back) {
+    for (std::size_t i = back.size() - 1; i-- > 0;)
+        chain.push_back({back[i].first, back[i + 1].second});
+}
+
+// Both sides to sums of products first, where the meeting searches may join
+// them; else on to the sums of all minterms, which are the same.
+std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const LawSet &laws,
+                                     std::size_t maxSteps, Clock::time_point deadline) {
     const std::vector<char> letters = lettersOf(from, to);
-    auto there = towardsMinterms(from, letters, maxSteps, deadline);
-    auto back = towardsMinterms(to, letters, maxSteps, deadline);
-    if (!there || !back || acKey(there->back().first) != acKey(back->back().first))
+    auto there = towardsMinterms(from, letters, maxSteps, deadline, false);
+    auto back = towardsMinterms(to, letters, maxSteps, deadline, false);
+    if (!there || !back)
         return std::nullopt;
-    for (std::size_t i = back->size() - 1; i-- > 0;)
-        there->push_back({(*back)[i].first, (*back)[i + 1].second});
+    SearchBounds small;
+    small.maxStates = 3000;
+    small.maxSteps = 12;
+    if (auto middle = meetInTheMiddle(there->back().first, back->back().first, laws, small, deadline)) {
+        append(*there, *middle);
+        appendReversed(*there, *back);
+        return there;
+    }
+    auto thereAll = towardsMinterms(there->back().first, letters, maxSteps, deadline, true);
+    auto backAll = towardsMinterms(back->back().first, letters, maxSteps, deadline, true);
+    if (!thereAll || !backAll || acKey(thereAll->back().first) != acKey(backAll->back().first))
+        return std::nullopt;
+    append(*there, *thereAll);
+    append(*back, *backAll);
+    appendReversed(*there, *back);
     return there;
 }
 
@@ -241,7 +273,7 @@ std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, std::size
 // out the steps between.
 void shortened(Chain &chain, const LawSet &laws, Clock::time_point deadline) {
     for (std::size_t i = 0; i + 2 < chain.size(); ++i)
-        for (std::size_t j = std::min(chain.size() - 1, i + 12); j >= i + 2 && Clock::now() < deadline; --j) {
+        for (std::size_t j = std::min(chain.size() - 1, i + 40); j >= i + 2 && Clock::now() < deadline; --j) {
             const std::optional<LawId> law = singleLawBetween(chain[i].first, chain[j].first);
             if (law && laws[std::size_t(*law)]) {
                 chain[j].second = *law;
@@ -291,7 +323,7 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
     if (!chain)
         chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, start + bounds.time * 2 / 5);
     if (!chain && bounds.normalFormFallback && (basicLaws() & ~laws).none())
-        chain = throughMinterms(flatFrom, flatTo, bounds.maxSteps * 4, deadline);
+        chain = throughMinterms(flatFrom, flatTo, laws, bounds.maxSteps * 4, deadline);
     if (!chain)
         return result;
     // The chain starts from the formula as given.

@@ -112,6 +112,7 @@ StepVerdict checkStep(const Tree &before, const Tree &after, std::optional<LawId
     verdict.kind = VerdictKind::BigStep;
     SearchBounds small;
     small.maxStates = 4000;
+    small.time = std::chrono::milliseconds(300); // a hint, not worth a wait
     small.maxSteps = 3;
     small.normalFormFallback = false;
     small.shorten = false;

@@ -5,9 +5,12 @@
 #   scripts/screenshot.sh OUT.png [ROW A B C]
 #   scripts/screenshot.sh OUT.png ROW A B C table [FORMULA]
 #   scripts/screenshot.sh OUT.png ROW A B C kmap [FORMULA [KEYS]]
+#   scripts/screenshot.sh OUT.png ROW A B C derive [STEPS [LAST]]
 # The second form shoots the truth-table window alone, opened beside the main
 # window (with FORMULA typed over the law's, when given); the third the
-# Karnaugh-map window, with groups drawn by KEYS (see tools/show_window.cpp).
+# Karnaugh-map window, with groups drawn by KEYS (see tools/show_window.cpp);
+# the fourth the derivation window, with STEPS (between "|") checked and LAST
+# typed.
 # It builds in build/ (BUILD_DIR=... for another folder), with the tests and
 # the developer tools on.
 set -euo pipefail
@@ -23,8 +26,12 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   "$@" &
   app=$!
   sleep 2
-  if [ "${6:-}" = table ] || [ "${6:-}" = kmap ]; then
-    title=$([ "$6" = table ] && echo "Таблица на истинност" || echo "Карта на Карно")
+  if [ "${6:-}" = table ] || [ "${6:-}" = kmap ] || [ "${6:-}" = derive ]; then
+    case "$6" in
+      table) title="Таблица на истинност" ;;
+      kmap) title="Карта на Карно" ;;
+      *) title="Извеждане" ;;
+    esac
     id=$(xwininfo -root -tree | awk -v t="\"$title" "index(\$0, t) { print \$1; exit }")
     import -window "$id" "$out"
   else

@@ -75,7 +75,13 @@ UserAction ActionGenerator::next() {
         for (int count = 1 + below(3); count > 0; --count)
             action.text += typed[below(int(typed.size()))];
         return action;
-    } else if (roll < 56) {
+    } else if (roll < 55) {
+        action.kind = Kind::UseDerivation;
+        // A step that reads or not, right or wrong for one law or another.
+        static const std::array<const char *, 4> steps{"A", "!A v !B", "A v B", "A v"};
+        action.text = QString::fromLatin1(steps[std::size_t(below(int(steps.size())))]);
+        return action;
+    } else if (roll < 57) {
         action.kind = Kind::OpenTable;
         action.opening = UserAction::Opening(below(3));
         action.target = Control::LawList;

@@ -9,6 +9,7 @@
 // default), BOOLEAN_LAWS_RANDOM_SEED the first session's seed.
 
 #include "action_generator.h"
+#include "derivation_opening.h"
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
 #include "proof_helpers.h"
@@ -92,6 +93,7 @@ struct Mismatch {
 std::unique_ptr<Inf_Tarvisko> freshWindow() {
     auto window = std::make_unique<Inf_Tarvisko>();
     TruthTableWindow::attachTo(*window);
+    attachDerivationWindow(*window);
     window->show();
     // What a window manager does for a new window; a bare X server does not.
     window->activateWindow();

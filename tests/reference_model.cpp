@@ -126,6 +126,8 @@ void ReferenceModel::apply(const UserAction &action) {
     case Kind::OpenTable:
         openTable(action);
         break;
+    case Kind::UseDerivation:
+        break; // the main window's focus comes back where it was
     }
     keepFocusShown();
 }

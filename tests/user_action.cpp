@@ -91,6 +91,9 @@ QString describe(const UserAction &action) {
     }
     case UserAction::Kind::TypeText:
         return QStringLiteral("type \"%1\"").arg(action.text);
+    case UserAction::Kind::UseDerivation:
+        return QStringLiteral("press ctrl+D, check the step \"%1\", then close the derivation window")
+            .arg(action.text);
     case UserAction::Kind::OpenTable:
         switch (action.opening) {
         case UserAction::Opening::Shortcut:

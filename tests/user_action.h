@@ -29,6 +29,7 @@ struct UserAction {
         Key,            // a key to whatever has focus, held for `repeats` auto-repeats
         TypeText,       // letters or digits to whatever has focus: a list jumps to a row they begin
         OpenTable,      // asks for the truth-table window `opening`'s way, then closes it
+        UseDerivation,  // Ctrl+D, `text` typed as a step and checked with Enter, then the window closed
     };
     // Ctrl+T anywhere; Shift+F10 and the context menu's item, where the
     // control with the focus has that menu; or a right-click on `row` of the

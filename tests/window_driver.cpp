@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_driver.h"
 
+#include "background_search.h"
+#include "derivation_window.h"
+#include "formula_printer.h"
 #include "law_catalogue.h"
 #include "truth_table_texts.h"
 #include "truth_table_window.h"
@@ -9,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -177,6 +181,11 @@ QString WindowDriver::perform(const UserAction &action) {
             QTest::simulateEvent(platformWindow, false, code, Qt::NoModifier, QString(typed), false);
         }
         break;
+    case Kind::UseDerivation:
+        QTest::keyClick(platformWindow, Qt::Key_D, Qt::ControlModifier);
+        if (problem_.isEmpty())
+            problem_ = useDerivation(action.text);
+        break;
     case Kind::OpenTable:
         switch (action.opening) {
         case UserAction::Opening::Shortcut:
@@ -222,6 +231,38 @@ void WindowDriver::settleMenusAndTable(bool chooseTable) {
     window_.activateWindow();
     if (!QTest::qWaitForWindowActive(&window_) && problem_.isEmpty())
         problem_ = QStringLiteral("the main window never became active again");
+}
+
+QString WindowDriver::useDerivation(const QString &step) {
+    auto *derivation = window_.findChild<DerivationWindow *>();
+    if (!derivation || !QTest::qWaitForWindowActive(derivation))
+        return QStringLiteral("ctrl+D opened no derivation window");
+    for (const QChar typed : step)
+        QTest::keyClick(derivation->windowHandle(), typed.toLatin1());
+    QTest::keyClick(derivation->windowHandle(), Qt::Key_Return);
+    const auto *search = derivation->findChild<BackgroundSearch *>();
+    if (!QTest::qWaitFor([search] { return !search->isRunning(); }, 10000))
+        return QStringLiteral("the step's check never ended");
+    // The window shows the selection's law: its left side first, its right side the goal.
+    const int law = lawList(window_)->selectedRow();
+    const std::string_view formula = catalogue::lawCatalogue.at(std::size_t(law)).formula;
+    const auto sides = std::get<formulas::Equation>(
+        formulas::readTree(QString::fromUtf8(formula.data(), qsizetype(formula.size())).toStdU32String()));
+    const auto *steps = derivation->findChild<QListWidget *>();
+    const QString start = QString::fromStdString(formulas::printed(sides.left));
+    const QString goal = QString::fromStdString(formulas::printed(sides.right));
+    QString problem;
+    QString shownGoal;
+    for (const auto *line : derivation->findChildren<QLineEdit *>())
+        if (line->accessibleName() == QStringLiteral("Цел"))
+            shownGoal = line->text();
+    if (steps->count() < 1 || steps->item(0)->text() != start || shownGoal != goal)
+        problem = QStringLiteral("the derivation window does not start on law %1").arg(law + 1);
+    derivation->close();
+    window_.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window_) && problem.isEmpty())
+        problem = QStringLiteral("the main window never became active again");
+    return problem;
 }
 
 QString WindowDriver::checkTable(const QWidget &table) const {

@@ -44,6 +44,9 @@ private:
     // checks and closes a truth-table window that opened.
     void settleMenusAndTable(bool chooseTable);
     QString checkTable(const QWidget &table) const;
+    // Types a step into the derivation window Ctrl+D opened, checks that it
+    // shows the selected law, and closes it.
+    QString useDerivation(const QString &step);
 
     Inf_Tarvisko &window_;
     QString problem_;

@@ -12,13 +12,19 @@
 // Ctrl+G, "u", "d", "l", "r" for the arrows and "U", "D", "L", "R" for them
 // with Shift, "e" for Enter, "x" for Delete, "c" for "Провери", "o" for
 // "Друго покритие".
+//   show_window ROW A B C derive [STEPS [LAST]]
+// opens the derivation window on the law, as Ctrl+D would, and types each
+// of STEPS (formulas between "|") into "Следваща стъпка" with Enter, waiting
+// for each verdict; LAST is typed and left unchecked.
 
+#include "derivation_opening.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
 #include "truth_table_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,20 +82,47 @@ void drawGroups(KarnaughWindow &window, const char *keys) {
     }
 }
 
+QLineEdit *named(const QWidget &window, const QString &name) {
+    for (auto *line : window.findChildren<QLineEdit *>())
+        if (line->accessibleName() == name)
+            return line;
+    return nullptr;
+}
+
+void derive(const QWidget &window, const char *steps, const char *last) {
+    QLineEdit *field = named(window, QStringLiteral("Следваща стъпка"));
+    QLineEdit *verdict = named(window, QStringLiteral("Проверка"));
+    for (const QString &step : QString::fromLocal8Bit(steps).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        field->setText(step);
+        const QString before = verdict->text();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(field, &enter);
+        QElapsedTimer waited;
+        waited.start();
+        while (verdict->text() == before && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    if (last)
+        field->setText(QString::fromLocal8Bit(last));
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     Inf_Tarvisko window;
     QAction *openTable = TruthTableWindow::attachTo(window);
+    QAction *openDerivation = attachDerivationWindow(window);
     const bool table = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "table") == 0;
     const bool kmap = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "kmap") == 0;
-    if (argc == 5 || table || kmap) {
+    const bool derivation = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "derive") == 0;
+    if (argc == 5 || table || kmap || derivation) {
         window.selection()->setLaw(std::atoi(argv[1]) - 1);
         for (int i = 0; i < 3; ++i)
             window.selection()->setValue(i, std::atoi(argv[i + 2]) == 1);
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: %s [ROW A B C [table|kmap [FORMULA [KEYS]]]]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [ROW A B C [table|kmap [FORMULA [KEYS]] | derive [STEPS [LAST]]]]\n",
+                     argv[0]);
         return 2;
     }
     window.show();
@@ -101,6 +134,11 @@ int main(int argc, char *argv[]) {
         if (argc == 8)
             drawGroups(*maps, argv[7]);
         return application.exec();
+    }
+    if (derivation) {
+        openDerivation->trigger();
+        derive(*window.findChild<QWidget *>(QStringLiteral("DerivationWindow")), argc >= 7 ? argv[6] : "",
+               argc == 8 ? argv[7] : nullptr);
     }
     if (!table)
         return application.exec();

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bg_BG" sourcelanguage="bg_BG">
 <context>
+    <name>ChainOutput</name>
+    <message>
+        <source>Запази извеждането</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Текст за --check (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>извеждане.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>извеждането не е записано в „%1“: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Показва тази помощ и излиза.</source>
@@ -105,6 +128,206 @@
     <message>
         <source>Отпечатва картата на Карно на формулата F (от 2 до 4 променливи) и минималните ѝ ДНФ и КНФ; за формула с „=“ – картите на двете страни и дали съвпадат.
 Пример: boolean-laws --kmap A^BvC^D</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DerivationChain</name>
+    <message>
+        <source># Извеждане; цел: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Извеждане: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Цел: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DerivationOpening</name>
+    <message>
+        <source>Извеждане…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DerivationTasks</name>
+    <message>
+        <source>минимална форма</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Грешка на позиция %1: стъпката е една формула, без второ „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DerivationWindow</name>
+    <message>
+        <source>Търсене… Escape го прекъсва.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Цел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Формулата, до която трябва да стигне извеждането</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Цел:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Стъпки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Началната формула и всяка приета стъпка със своя закон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>С&amp;тъпки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Следваща стъпка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Напишете следващата формула; Enter я проверява</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Следваща стъпка:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Законът, който прилагате (по желание)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Закон:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Какво показа проверката на последната стъпка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Прове&amp;рка:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Подсказка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Следващият закон, после къде, после самата формула (Ctrl+H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Покажи &amp;извеждане</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Цялото извеждане до целта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Отмени стъпка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Маха последната стъпка; началната формула остава (Ctrl+Z)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отна&amp;чало</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Обратно към началната формула</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>От таб&amp;лицата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Извеждане на формулата от прозореца с таблицата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази извеждането…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печат…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Извеждане – %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Напишете следващата формула и натиснете Enter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка: целта е достигната.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка: целта не е равносилна на последната формула: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка: в границите на търсенето не е намерено извеждане до целта.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка: следващият закон е %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка: %1 се прилага към %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка: следващата формула е в полето; Enter я проверява.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Целта не е равносилна на последната формула: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В границите на търсенето не е намерено извеждане до целта.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Началната формула остава; няма стъпка за отмяна.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Търсенето е прекъснато.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -244,73 +467,6 @@
     </message>
     <message>
         <source>%1. %2 — вярно</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>FormulaMessages</name>
-    <message>
-        <source>празна формула</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>празна лява страна преди „=“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>празна дясна страна след „=“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>очаква се променлива (A, B, C, …, Z), 0, 1, „!“ или „(“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;) или „=“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>очаква се оператор (^, v, Xor, -&gt;, &lt;--&gt;) или „)“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>очаква се „)“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>„)“ няма своя „(“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>второ „=“ не е позволено</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>очаква се „-&gt;“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>очаква се „&lt;--&gt;“</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>непознат знак %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>формулата е по-дълга от %1 знака</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 е седма променлива, а една формула може да има най-много %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Грешка на позиция %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -961,6 +1117,48 @@
     <message>
         <source>Грешка на позиция 1000: очаква се променлива (A, B, C), 0, 1, „!“ или „(“</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerdictText</name>
+    <message>
+        <source>при %1: преди %2, след %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вярно: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вярно, но законът е %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>без промяна: формулата е същата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>голяма стъпка: равносилно, но не с до три закона</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>голяма стъпка: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>честа грешка: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>невярно: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>готово: %n стъпки</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

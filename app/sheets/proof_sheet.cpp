@@ -98,14 +98,20 @@ void keepProofsWhole(QTextDocument &document, qreal bodyHeight) {
     }
 }
 
-std::unique_ptr<QTextDocument> laidOut(const QList<int> &rows, const QList<int> &pages, QPaintDevice &device,
-                                       const PageFrame &frame) {
+std::unique_ptr<QTextDocument> laidOutHtml(const QString &html, QPaintDevice &device,
+                                           const PageFrame &frame) {
     auto document = std::make_unique<QTextDocument>();
     document->documentLayout()->setPaintDevice(&device);
     document->setDefaultFont(windowFont());
     document->setDocumentMargin(0);
     document->setPageSize(QSizeF(frame.width, frame.bodyHeight));
-    document->setHtml(proofSheetHtml(rows, printStyle(pages)));
+    document->setHtml(html);
+    return document;
+}
+
+std::unique_ptr<QTextDocument> laidOut(const QList<int> &rows, const QList<int> &pages, QPaintDevice &device,
+                                       const PageFrame &frame) {
+    auto document = laidOutHtml(proofSheetHtml(rows, printStyle(pages)), device, frame);
     keepProofsWhole(*document, frame.bodyHeight);
     return document;
 }
@@ -174,15 +180,39 @@ QString failure(const QString &path, const QString &systemReason) {
     return ProofSheet::tr("листът не е записан в „%1“: %2").arg(path, reason);
 }
 
-bool writePdf(const QList<int> &rows, QIODevice &file) {
+// The document is made for the writer, whose page it is laid out on.
+template <class MakeDocument>
+bool writePdf(QIODevice &file, const QString &title, MakeDocument makeDocument) {
     QPdfWriter writer(&file);
     writer.setPageLayout(sheetPageLayout());
-    writer.setTitle(ProofSheet::tr("Булеви закони: доказателства"));
+    writer.setTitle(title);
     writer.setCreator(QCoreApplication::applicationName() + QLatin1Char(' ') +
                       QCoreApplication::applicationVersion());
     const PageFrame frame = frameOf(writer);
-    const auto document = sheetFor(rows, writer, frame);
+    const auto document = makeDocument(writer, frame);
     return paintPages(*document, writer, frame, 1, document->pageCount());
+}
+
+bool writePdf(const QList<int> &rows, QIODevice &file) {
+    return writePdf(
+        file, QStringLiteral("Булеви закони: доказателства"),
+        [&rows](QPaintDevice &device, const PageFrame &frame) { return sheetFor(rows, device, frame); });
+}
+
+// Pages first to last of the document on the printer, within the range chosen in its dialog.
+std::optional<QString> printPages(QPrinter *printer, QTextDocument &document, const PageFrame &frame) {
+    int first = 1;
+    int last = document.pageCount();
+    if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
+        first = std::max(first, printer->fromPage());
+        last = std::min(last, printer->toPage());
+    }
+    if (first > last || paintPages(document, *printer, frame, first, last))
+        return std::nullopt;
+    const QString file = printer->outputFileName();
+    if (!file.isEmpty())
+        return failure(file, ProofSheet::tr("файлът не може да се запише"));
+    return ProofSheet::tr("листът не е отпечатан на „%1“").arg(printer->printerName());
 }
 
 } // namespace
@@ -220,16 +250,27 @@ std::optional<QString> writeProofSheet(const QList<int> &rows, const QString &pa
 std::optional<QString> printProofSheet(QPrinter *printer, const QList<int> &rows) {
     const PageFrame frame = frameOf(*printer);
     const auto document = sheetFor(rows, *printer, frame);
-    int first = 1;
-    int last = document->pageCount();
-    if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
-        first = std::max(first, printer->fromPage());
-        last = std::min(last, printer->toPage());
+    return printPages(printer, *document, frame);
+}
+
+std::optional<QString> writeSheetPdf(const QString &html, const QString &title, const QString &path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(path, file.errorString());
+    const bool painted = writePdf(file, title, [&html](QPaintDevice &device, const PageFrame &frame) {
+        return laidOutHtml(html, device, frame);
+    });
+    if (!painted) {
+        file.cancelWriting();
+        return failure(path, file.errorString());
     }
-    if (first > last || paintPages(*document, *printer, frame, first, last))
-        return std::nullopt;
-    const QString file = printer->outputFileName();
-    if (!file.isEmpty())
-        return failure(file, ProofSheet::tr("файлът не може да се запише"));
-    return ProofSheet::tr("листът не е отпечатан на „%1“").arg(printer->printerName());
+    if (!file.commit())
+        return failure(path, file.errorString());
+    return std::nullopt;
+}
+
+std::optional<QString> printSheet(QPrinter *printer, const QString &html) {
+    const PageFrame frame = frameOf(*printer);
+    const auto document = laidOutHtml(html, *printer, frame);
+    return printPages(printer, *document, frame);
 }

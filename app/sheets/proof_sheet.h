@@ -30,3 +30,9 @@ std::optional<QString> writeProofSheet(const QList<int> &rows, const QString &pa
 // honouring the page range chosen there. On failure (the printer or its
 // output file cannot be written), a line that says so.
 std::optional<QString> printProofSheet(QPrinter *printer, const QList<int> &rows);
+
+// Any page of the program's own HTML laid out as the proof sheets are (A4,
+// their margins, the window's font, page numbers below), written to a PDF
+// or sent to a printer set up by the caller. On failure, a line that says so.
+std::optional<QString> writeSheetPdf(const QString &html, const QString &title, const QString &path);
+std::optional<QString> printSheet(QPrinter *printer, const QString &html);
