@@ -45,9 +45,11 @@ QLineEdit *readOnlyLine(QWidget *parent) {
 }
 
 // The longest lines the window shows whole: a formula of the catalogue with
-// its law, and a counterexample over four letters.
-constexpr const char *widestLine =
-    "(A ^ B) v (!A ^ C) v (B ^ C) = (A ^ B) v (!A ^ C)  [Теорема за консенсус]";
+// its law (in the language shown), and a counterexample over four letters.
+QString widestLine() {
+    return QStringLiteral("(A ^ B) v (!A ^ C) v (B ^ C) = (A ^ B) v (!A ^ C)") +
+           VerdictText::lawMark(derivations::LawId::Consensus);
+}
 
 } // namespace
 
@@ -86,8 +88,7 @@ void DerivationWindow::buildControls() {
     useReadableHighlight(palette);
     steps_->setPalette(palette);
     const QFontMetrics metrics = fontMetrics();
-    steps_->setMinimumSize(metrics.horizontalAdvance(QString::fromUtf8(widestLine)) +
-                               4 * metrics.averageCharWidth(),
+    steps_->setMinimumSize(metrics.horizontalAdvance(widestLine()) + 4 * metrics.averageCharWidth(),
                            8 * metrics.height());
     auto *stepsLabel = new QLabel(tr("С&тъпки:"), this);
     stepsLabel->setBuddy(steps_);

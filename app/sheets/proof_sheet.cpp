@@ -195,7 +195,7 @@ bool writePdf(QIODevice &file, const QString &title, MakeDocument makeDocument) 
 
 bool writePdf(const QList<int> &rows, QIODevice &file) {
     return writePdf(
-        file, QStringLiteral("Булеви закони: доказателства"),
+        file, ProofSheet::tr("Булеви закони: доказателства"),
         [&rows](QPaintDevice &device, const PageFrame &frame) { return sheetFor(rows, device, frame); });
 }
 
