@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "derivation_search.h"
 
+#include "derived_steps.h"
 #include "law_catalogue.h"
 #include "minimal_forms.h"
 
@@ -14,6 +15,16 @@ namespace derivations {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// When a search must stop: its time is up, or someone cancelled it.
+struct Limit {
+    Clock::time_point deadline;
+    const std::atomic<bool> *cancelled = nullptr;
+    bool over() const {
+        return (cancelled && cancelled->load(std::memory_order_relaxed)) || Clock::now() > deadline;
+    }
+    Limit sooner(Clock::time_point earlier) const { return {std::min(deadline, earlier), cancelled}; }
+};
 
 // A sum of minterms past this many symbols is no derivation a reader follows.
 constexpr std::size_t maxFormulaSize = 400;
@@ -52,7 +63,7 @@ using Chain = std::vector<std::pair<Tree, LawId>>; // the first law is unused
 
 // The meeting searches; a chain from `from` to `to`, or none within bounds.
 std::optional<Chain> meetInTheMiddle(const Tree &from, const Tree &to, const LawSet &laws,
-                                     const SearchBounds &bounds, Clock::time_point deadline) {
+                                     const SearchBounds &bounds, const Limit &deadline) {
     const std::vector<char> letters = lettersOf(from, to);
     const std::size_t sizeLimit = std::max(sizeOf(from), sizeOf(to)) + 8;
     std::array<Side, 2> sides;
@@ -96,7 +107,7 @@ std::optional<Chain> meetInTheMiddle(const Tree &from, const Tree &to, const Law
             }
             side.frontier.push_back(std::move(next));
         }
-        if (sides[0].seen.size() + sides[1].seen.size() > bounds.maxStates || Clock::now() > deadline)
+        if (sides[0].seen.size() + sides[1].seen.size() > bounds.maxStates || deadline.over())
             return std::nullopt;
     }
     return std::nullopt;
@@ -162,11 +173,11 @@ LawSet reducingLaws() {
 // The formula rewritten into the sum of all its minterms over `letters`,
 // step by step; none where it gets stuck or too long.
 std::optional<Chain> towardsMinterms(const Tree &formula, const std::vector<char> &letters,
-                                     std::size_t maxSteps, Clock::time_point deadline, bool expand) {
+                                     std::size_t maxSteps, const Limit &deadline, bool expand) {
     Chain chain{{formula, LawId::Commutative}};
     const LawSet reducing = reducingLaws();
     while (chain.size() <= maxSteps + 1) {
-        if (Clock::now() > deadline)
+        if (deadline.over())
             return std::nullopt;
         const Tree &now = chain.back().first;
         if (sizeOf(now) > maxFormulaSize)
@@ -245,7 +256,7 @@ void appendReversed(Chain &chain, const Chain &back) {
 // Both sides to sums of products first, where the meeting searches may join
 // them; else on to the sums of all minterms, which are the same.
 std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const LawSet &laws,
-                                     std::size_t maxSteps, Clock::time_point deadline) {
+                                     std::size_t maxSteps, const Limit &deadline) {
     const std::vector<char> letters = lettersOf(from, to);
     auto there = towardsMinterms(from, letters, maxSteps, deadline, false);
     auto back = towardsMinterms(to, letters, maxSteps, deadline, false);
@@ -271,9 +282,9 @@ std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const Law
 
 // A later formula that one law reaches straight from an earlier one cuts
 // out the steps between.
-void shortened(Chain &chain, const LawSet &laws, Clock::time_point deadline) {
+void shortened(Chain &chain, const LawSet &laws, const Limit &deadline) {
     for (std::size_t i = 0; i + 2 < chain.size(); ++i)
-        for (std::size_t j = std::min(chain.size() - 1, i + 40); j >= i + 2 && Clock::now() < deadline; --j) {
+        for (std::size_t j = std::min(chain.size() - 1, i + 40); j >= i + 2 && !deadline.over(); --j) {
             const std::optional<LawId> law = singleLawBetween(chain[i].first, chain[j].first);
             if (law && laws[std::size_t(*law)]) {
                 chain[j].second = *law;
@@ -284,14 +295,43 @@ void shortened(Chain &chain, const LawSet &laws, Clock::time_point deadline) {
 }
 
 // Every step once more: the law named does it, and the values agree.
-bool rechecked(const Chain &chain, const LawSet &laws) {
+// Running out of time here leaves the chain unchecked, and so not returned.
+bool rechecked(const Chain &chain, const LawSet &laws, const Limit &limit) {
     for (std::size_t i = 1; i < chain.size(); ++i) {
         const auto &[formula, law] = chain[i];
-        if (!laws[std::size_t(law)] || counterexampleOf(chain[i - 1].first, formula) ||
+        if (limit.over() || !laws[std::size_t(law)] || counterexampleOf(chain[i - 1].first, formula) ||
             !isStepBy(chain[i - 1].first, formula, law))
             return false;
     }
     return true;
+}
+
+// The laws that follow from the basic ones.
+LawSet derivedLaws() { return allLaws() & ~basicLaws(); }
+
+// A chain found with the derived laws too, each step by one of them then
+// written out in basic steps.
+std::optional<Chain> throughDerivedLaws(const Tree &from, const Tree &to, const LawSet &laws,
+                                        const SearchBounds &bounds, const Limit &limit) {
+    SearchBounds wider = bounds;
+    wider.maxStates = std::min(bounds.maxStates, std::size_t(3000));
+    wider.maxSteps = std::min(bounds.maxSteps, std::size_t(8));
+    const auto found = meetInTheMiddle(from, to, laws | derivedLaws(), wider, limit);
+    if (!found)
+        return std::nullopt;
+    Chain chain{found->front()};
+    for (std::size_t i = 1; i < found->size(); ++i) {
+        const auto &[formula, law] = (*found)[i];
+        if (laws[std::size_t(law)]) {
+            chain.push_back({formula, law});
+            continue;
+        }
+        const auto steps = basicStepsOf(chain.back().first, formula, law);
+        if (!steps)
+            return std::nullopt;
+        append(chain, *steps);
+    }
+    return chain;
 }
 
 } // namespace
@@ -304,7 +344,8 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
         result.counterexample = std::move(*example);
         return result;
     }
-    const Clock::time_point start = Clock::now(), deadline = start + bounds.time;
+    const Clock::time_point start = Clock::now();
+    const Limit limit{start + bounds.time, bounds.cancelled};
     const Tree flatFrom = flattened(from), flatTo = flattened(to);
     std::optional<Chain> chain;
     if (acKey(flatFrom) == acKey(flatTo)) {
@@ -316,21 +357,30 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
             if (!formulas::sameTree(chain->back().first, formula))
                 chain->push_back({formula, law});
     }
-    // The meeting searches take part of the time, the sums of minterms the rest.
+    // A short search first; then, where only the basic laws may be used, one
+    // with the laws that follow from them; then a longer one; then the sums
+    // of minterms, with the time that is left.
+    const bool onlyBasic = (laws & derivedLaws()).none() && (basicLaws() & ~laws).none();
     SearchBounds meeting = bounds;
-    if (bounds.normalFormFallback)
-        meeting.maxStates = std::min(bounds.maxStates, std::size_t(20'000));
+    if (bounds.normalFormFallback || onlyBasic)
+        meeting.maxStates = std::min(bounds.maxStates, std::size_t(3000));
     if (!chain)
-        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, start + bounds.time * 2 / 5);
+        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time / 5));
+    if (!chain && onlyBasic)
+        chain = throughDerivedLaws(flatFrom, flatTo, laws, bounds, limit.sooner(start + bounds.time * 2 / 5));
+    if (!chain && meeting.maxStates < bounds.maxStates) {
+        meeting.maxStates = std::min(bounds.maxStates, std::size_t(20'000));
+        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time * 2 / 5));
+    }
     if (!chain && bounds.normalFormFallback && (basicLaws() & ~laws).none())
-        chain = throughMinterms(flatFrom, flatTo, laws, bounds.maxSteps * 4, deadline);
+        chain = throughMinterms(flatFrom, flatTo, laws, bounds.maxSteps * 4, limit);
     if (!chain)
         return result;
     // The chain starts from the formula as given.
     (*chain)[0].first = from;
     if (bounds.shorten)
-        shortened(*chain, laws, deadline);
-    if (chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, laws))
+        shortened(*chain, laws, limit);
+    if (chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, laws, limit))
         return result;
     for (std::size_t i = 1; i < chain->size(); ++i)
         result.derivation.steps.push_back({(*chain)[i].first, (*chain)[i].second});

@@ -8,6 +8,7 @@
 #include "chain_check.h"
 #include "derivation_helpers.h"
 #include "derivation_search.h"
+#include "derived_steps.h"
 #include "law_catalogue.h"
 
 #include <QTest>
@@ -114,6 +115,45 @@ private slots:
             const StepVerdict named = checkStep(treeOf(before), treeOf(after), other);
             QCOMPARE(int(named.kind), int(VerdictKind::CorrectOtherLaw));
             QCOMPARE(nameOf(named.law), nameOf(LawId(law)));
+        }
+    }
+
+    // A derived law's step, in a context and either way round, written out
+    // in basic steps that each hold as one law applied once.
+    void derived_steps_are_written_out_in_basic_steps_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("law");
+        for (std::size_t law = basicLawCount; law < lawCount; ++law)
+            for (const Sides &sides : lawEntry(LawId(law)).rules) {
+                const QString left = QString::fromUtf8(sides.left), right = QString::fromUtf8(sides.right);
+                QTest::addRow("%s: %s", lawName(LawId(law)), sides.left.data()) << left << right << int(law);
+                QTest::addRow("%s, inside: %s", lawName(LawId(law)), sides.left.data())
+                    << QStringLiteral("D -> E v (%1)").arg(left) << QStringLiteral("D -> E v (%1)").arg(right)
+                    << int(law);
+                QTest::addRow("%s, backwards: %s", lawName(LawId(law)), sides.left.data())
+                    << QStringLiteral("!(%1) ^ E").arg(right) << QStringLiteral("!(%1) ^ E").arg(left)
+                    << int(law);
+            }
+        QTest::newRow("consensus among other terms") << "D v A ^ B v E ^ F v !A ^ C v B ^ C"
+                                                     << "D v A ^ B v E ^ F v !A ^ C" << int(LawId::Consensus);
+        QTest::newRow("transposition of longer terms")
+            << "A ^ B ^ D v !A ^ C"
+            << "(A v C) ^ (!A v B ^ D)" << int(LawId::Transposition);
+    }
+    void derived_steps_are_written_out_in_basic_steps() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, law);
+        const auto chain = basicStepsOf(treeOf(before), treeOf(after), LawId(law));
+        QVERIFY(chain);
+        QVERIFY(formulas::sameTree(chain->front().first, treeOf(before)));
+        QVERIFY(formulas::sameTree(chain->back().first, treeOf(after)));
+        for (std::size_t i = 1; i < chain->size(); ++i) {
+            const auto &[formula, step] = (*chain)[i];
+            QVERIFY2(isBasic(step), lawName(step));
+            const StepVerdict verdict = checkStep((*chain)[i - 1].first, formula, step);
+            QVERIFY2(verdict.kind == VerdictKind::Correct, qPrintable(textOf(formula)));
         }
     }
 
@@ -233,7 +273,17 @@ private slots:
             previous = step.formula;
         }
         QVERIFY(!result.derivation.steps.empty());
+        QVERIFY2(result.derivation.steps.size() <= 20,
+                 QByteArray::number(qsizetype(result.derivation.steps.size())));
         QCOMPARE(acKey(previous), acKey(flattened(equation.right)));
+    }
+
+    void catalogue_derivations_are_short_as_a_whole() {
+        std::vector<std::size_t> counts;
+        for (int row = 1; row <= 21; ++row)
+            counts.push_back(deriveCatalogueRow(row).derivation.steps.size());
+        std::sort(counts.begin(), counts.end());
+        QVERIFY2(counts[10] <= 4, QByteArray::number(qsizetype(counts[10])));
     }
 
     // Set DERIVATIONS_SEED to replay a failure.
