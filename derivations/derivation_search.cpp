@@ -4,6 +4,7 @@
 #include "derived_steps.h"
 #include "law_catalogue.h"
 #include "minimal_forms.h"
+#include "sum_of_products.h"
 
 #include <algorithm>
 #include <deque>
@@ -111,63 +112,6 @@ std::optional<Chain> meetInTheMiddle(const Tree &from, const Tree &to, const Law
             return std::nullopt;
     }
     return std::nullopt;
-}
-
-// A weight that every product spread over a sum lowers: a product weighs
-// its factors' product, a sum its terms' sum and one for each "v", a leaf 2.
-double spreadWeight(const Tree &tree) {
-    if (tree->op == Operator::And || tree->op == Operator::Or) {
-        double weight = tree->op == Operator::And ? 1 : double(tree->operands.size() - 1);
-        for (const Tree &operand : tree->operands)
-            weight =
-                tree->op == Operator::And ? weight * spreadWeight(operand) : weight + spreadWeight(operand);
-        return weight;
-    }
-    return 2;
-}
-
-// How far a formula is from a sum of products: definitions to expand,
-// negations over more than a letter, products over sums; then its size.
-std::array<double, 4> distanceFromSum(const Tree &tree) {
-    std::array<double, 4> distance{};
-    std::vector<const formulas::Node *> pending{tree.get()};
-    while (!pending.empty()) {
-        const formulas::Node *node = pending.back();
-        pending.pop_back();
-        ++distance[3];
-        switch (node->op) {
-        case Operator::Xor:
-        case Operator::Implies:
-        case Operator::Equivalent:
-            ++distance[0];
-            break;
-        case Operator::Not:
-            distance[1] += double(sizeOf(node->operands[0]) - 1);
-            break;
-        case Operator::And:
-            for (const Tree &operand : node->operands)
-                if (operand->op == Operator::Or)
-                    distance[2] = 1;
-            break;
-        default:
-            break;
-        }
-        for (const Tree &operand : node->operands)
-            pending.push_back(operand.get());
-    }
-    if (distance[2] > 0)
-        distance[2] = spreadWeight(tree);
-    return distance;
-}
-
-// The laws that bring a formula nearer a sum of products.
-LawSet reducingLaws() {
-    LawSet laws;
-    for (LawId law : {LawId::Distributive, LawId::Idempotence, LawId::DoubleNegation, LawId::Contradiction,
-                      LawId::Neutral, LawId::Null, LawId::ConstantNegation, LawId::DeMorgan,
-                      LawId::XorDefinition, LawId::ImplicationDefinition, LawId::EquivalenceDefinition})
-        laws.set(std::size_t(law));
-    return laws;
 }
 
 // The formula rewritten into the sum of all its minterms over `letters`,
@@ -400,33 +344,35 @@ DeriveResult deriveCatalogueRow(int row, SearchBounds bounds) {
 
 Tree minimalSumOfProducts(const Tree &formula) {
     const std::vector<char> letters = lettersOf(formula, nullptr);
-    const int count = int(letters.size());
-    const std::uint64_t truth = truthOf(formula, letters)[0];
-    const std::vector<Cover> covers = minimalSumsOfProducts(count, truth, 1);
-    if (covers.empty() || covers[0].empty())
-        return formulas::constant(false);
-    std::vector<Tree> terms;
-    for (const Term &term : covers[0]) {
-        std::vector<Tree> literals;
-        for (int v = 0; v < count; ++v) {
-            const std::uint32_t bit = std::uint32_t(1) << (count - 1 - v);
-            if (!(term.care & bit))
-                continue;
-            const Tree letter = formulas::variable(letters[std::size_t(v)]);
-            literals.push_back(term.value & bit ? letter : formulas::negation(letter));
-        }
-        terms.push_back(chainOf(Operator::And, std::move(literals)));
-    }
-    return chainOf(Operator::Or, std::move(terms));
+    const std::vector<Cover> covers =
+        minimalSumsOfProducts(int(letters.size()), truthOf(formula, letters)[0], 1);
+    return covers.empty() ? formulas::constant(false) : treeOfCover(covers[0], letters);
 }
 
 DeriveResult simplify(const Tree &formula) {
     SearchBounds bounds;
     bounds.maxSteps = 250; // a long formula takes many small steps
-    if (formulas::lettersOf(formula) == 0 ||
-        lettersOf(formula, nullptr).size() > std::size_t(maxMinimalFormVariables))
-        return derive(formula, formulas::constant(truthOf(formula, {})[0] & 1), allLaws(), bounds);
-    return derive(formula, minimalSumOfProducts(formula), allLaws(), bounds);
+    return simplify(formula, bounds);
+}
+
+DeriveResult simplify(const Tree &formula, SearchBounds bounds) {
+    DeriveResult result;
+    result.derivation.start = formula;
+    const std::vector<char> letters = lettersOf(formula, nullptr);
+    if (letters.size() > std::size_t(maxMinimalFormVariables))
+        return result;
+    const Limit limit{Clock::now() + bounds.time, bounds.cancelled};
+    const std::vector<Cover> covers =
+        minimalSumsOfProducts(int(letters.size()), truthOf(formula, letters)[0], 1);
+    if (covers.empty())
+        return result;
+    auto chain = stepsToMinimalSum(formula, letters, covers[0], [&] { return limit.over(); });
+    if (!chain || chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, allLaws(), limit))
+        return result;
+    for (std::size_t i = 1; i < chain->size(); ++i)
+        result.derivation.steps.push_back({(*chain)[i].first, (*chain)[i].second});
+    result.outcome = DeriveOutcome::Found;
+    return result;
 }
 
 } // namespace derivations

@@ -66,7 +66,10 @@ DeriveResult deriveCatalogueRow(int row, SearchBounds bounds = {});
 
 // A minimal sum of products of the formula (fewest literals, then fewest
 // terms), or the constant 0 or 1, reached by the laws.
+// simplify first brings the formula to a sum of products, then splits the
+// products that the minimal sum lacks until both sums meet.
 Tree minimalSumOfProducts(const Tree &formula);
 DeriveResult simplify(const Tree &formula);
+DeriveResult simplify(const Tree &formula, SearchBounds bounds);
 
 } // namespace derivations

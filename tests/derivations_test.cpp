@@ -100,6 +100,8 @@ private slots:
                                                 << "A ^ B v A ^ (C v D)" << int(LawId::Distributive);
         QTest::newRow("a law deep inside") << "D -> !!(A v B)"
                                            << "D -> A v B" << int(LawId::DoubleNegation);
+        QTest::newRow("double negation under a negation") << "!!!A"
+                                                          << "!A" << int(LawId::DoubleNegation);
     }
     void every_rule_both_ways_is_named() {
         QFETCH(QString, before);
@@ -292,15 +294,12 @@ private slots:
                                   ? unsigned(qEnvironmentVariableIntValue("DERIVATIONS_SEED"))
                                   : std::random_device()();
         std::mt19937 random(seed);
-        int found = 0;
         for (int i = 0; i < 40; ++i) {
             const int letters = 2 + i % 3;
             const auto formula = treeOf(testing::randomFormula(random, 3, letters));
             const DeriveResult result = simplify(formula);
             const QByteArray context = "seed " + QByteArray::number(seed) + ": " + textOf(formula).toUtf8();
-            if (result.outcome != DeriveOutcome::Found)
-                continue; // a search that gives up says so
-            ++found;
+            QVERIFY2(result.outcome == DeriveOutcome::Found, context);
             const formulas::Tree last =
                 result.derivation.steps.empty() ? formula : result.derivation.steps.back().formula;
             QVERIFY2(equivalent(formula, last), context);
@@ -314,7 +313,6 @@ private slots:
                 QVERIFY2(literalsOf(last) == fewestLiterals(n, truth) || truth == (1u << (1u << n)) - 1,
                          context);
         }
-        QVERIFY2(found >= 30, QByteArray::number(found));
     }
 
     void a_chain_is_checked_line_by_line() {
