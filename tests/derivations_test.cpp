@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 using namespace derivations;
@@ -313,6 +314,19 @@ private slots:
                 QVERIFY2(literalsOf(last) == fewestLiterals(n, truth) || truth == (1u << (1u << n)) - 1,
                          context);
         }
+    }
+
+    // A search cancelled from elsewhere stops and says it gave up, even
+    // where it would have found a chain.
+    void a_cancelled_search_gives_up() {
+        const std::atomic<bool> cancelled{true};
+        SearchBounds bounds;
+        bounds.cancelled = &cancelled;
+        QCOMPARE(int(deriveCatalogueRow(7, bounds).outcome), int(DeriveOutcome::GaveUp));
+        QCOMPARE(int(deriveCatalogueRow(5, bounds).outcome), int(DeriveOutcome::GaveUp));
+        QCOMPARE(int(simplify(treeOf(QStringLiteral("A Xor B v A")), bounds).outcome),
+                 int(DeriveOutcome::GaveUp));
+        QCOMPARE(int(simplify(treeOf(QStringLiteral("A Xor B v A"))).outcome), int(DeriveOutcome::Found));
     }
 
     void a_chain_is_checked_line_by_line() {
