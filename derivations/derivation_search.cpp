@@ -278,6 +278,21 @@ std::optional<Chain> throughDerivedLaws(const Tree &from, const Tree &to, const 
     return chain;
 }
 
+// From a formula to a goal that is a sum of products of the same letters.
+std::optional<Chain> throughSumsOfProducts(const Tree &from, const Tree &to, const Limit &limit) {
+    const std::vector<char> letters = lettersOf(from, to);
+    if (letters.size() > std::size_t(maxMinimalFormVariables))
+        return std::nullopt;
+    const auto goal = termsOf(to, letters);
+    if (!goal)
+        return std::nullopt;
+    auto chain = stepsToMinimalSum(from, letters, *goal, [&] { return limit.over(); });
+    if (!chain || acKey(chain->back().first) != acKey(to))
+        return std::nullopt;
+    chain->back().first = to;
+    return chain;
+}
+
 } // namespace
 
 DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, SearchBounds bounds) {
@@ -312,6 +327,10 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
         chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time / 5));
     if (!chain && onlyBasic)
         chain = throughDerivedLaws(flatFrom, flatTo, laws, bounds, limit.sooner(start + bounds.time * 2 / 5));
+    // With every law at hand, a goal that is a sum of products is met
+    // through the products both sums share.
+    if (!chain && bounds.normalFormFallback && (derivedLaws() & ~laws).none() && (basicLaws() & ~laws).none())
+        chain = throughSumsOfProducts(flatFrom, flatTo, limit);
     if (!chain && meeting.maxStates < bounds.maxStates) {
         meeting.maxStates = std::min(bounds.maxStates, std::size_t(20'000));
         chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time * 2 / 5));

@@ -117,35 +117,6 @@ bool holds(Term outer, Term inner) {
     return (outer.care & inner.care) == outer.care && (inner.value & outer.care) == outer.value;
 }
 
-// The products of a sum of products of literals over `letters`; none where
-// it is something else.
-std::optional<Cover> termsOf(const Tree &sum, const std::vector<char> &letters) {
-    const int count = int(letters.size());
-    Cover cover;
-    for (const Tree &product : itemsOf(Operator::Or, sum)) {
-        if (product->op == Operator::False)
-            continue;
-        Term term;
-        if (product->op != Operator::True)
-            for (const Tree &literal : itemsOf(Operator::And, product)) {
-                const bool negated = literal->op == Operator::Not;
-                const Tree &letter = negated ? literal->operands[0] : literal;
-                if (letter->op != Operator::Variable)
-                    return std::nullopt;
-                const auto at = std::find(letters.begin(), letters.end(), letter->letter);
-                if (at == letters.end())
-                    return std::nullopt;
-                const std::uint32_t bit = std::uint32_t(1) << (count - 1 - int(at - letters.begin()));
-                if (term.care & bit)
-                    return std::nullopt;
-                term.care |= bit;
-                term.value |= negated ? 0 : bit;
-            }
-        cover.push_back(term);
-    }
-    return cover;
-}
-
 // From a sum of products to the common meeting point: the products of
 // `kept` and the minterms that they do not hold. A product that a kept one
 // holds is absorbed, a repeated one goes by idempotence, any other is split
@@ -181,6 +152,33 @@ void towardsMeeting(Cover terms, const Cover &kept, const std::vector<char> &let
 }
 
 } // namespace
+
+std::optional<Cover> termsOf(const Tree &sum, const std::vector<char> &letters) {
+    const int count = int(letters.size());
+    Cover cover;
+    for (const Tree &product : itemsOf(Operator::Or, sum)) {
+        if (product->op == Operator::False)
+            continue;
+        Term term;
+        if (product->op != Operator::True)
+            for (const Tree &literal : itemsOf(Operator::And, product)) {
+                const bool negated = literal->op == Operator::Not;
+                const Tree &letter = negated ? literal->operands[0] : literal;
+                if (letter->op != Operator::Variable)
+                    return std::nullopt;
+                const auto at = std::find(letters.begin(), letters.end(), letter->letter);
+                if (at == letters.end())
+                    return std::nullopt;
+                const std::uint32_t bit = std::uint32_t(1) << (count - 1 - int(at - letters.begin()));
+                if (term.care & bit)
+                    return std::nullopt;
+                term.care |= bit;
+                term.value |= negated ? 0 : bit;
+            }
+        cover.push_back(term);
+    }
+    return cover;
+}
 
 Tree treeOfCover(const Cover &cover, const std::vector<char> &letters) {
     const int count = int(letters.size());

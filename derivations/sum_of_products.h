@@ -31,6 +31,10 @@ LawSet reducingLaws();
 std::optional<StepChain> stepsToMinimalSum(const Tree &formula, const std::vector<char> &letters,
                                            const Cover &minimal, const std::function<bool()> &stop);
 
+// The products of a sum of products of literals over `letters`, or none
+// where the formula is something else.
+std::optional<Cover> termsOf(const Tree &sum, const std::vector<char> &letters);
+
 // The tree of a cover's sum of products, letters[v] naming variable v.
 Tree treeOfCover(const Cover &cover, const std::vector<char> &letters);
 

@@ -316,6 +316,19 @@ private slots:
         }
     }
 
+    // The derivation window asks derive(), not simplify(), for a formula's
+    // minimal form; with every law it is reached through the shared products.
+    void derive_reaches_a_minimal_form_with_every_law() {
+        for (const char *text :
+             {"(A Xor B) ^ (B v C)", "(A -> B) ^ (B -> C) ^ (C -> A) v D", "!(A <--> B) v A ^ C"}) {
+            const formulas::Tree formula = treeOf(QString::fromUtf8(text));
+            const formulas::Tree minimal = minimalSumOfProducts(formula);
+            const DeriveResult result = derive(formula, minimal);
+            QVERIFY2(result.outcome == DeriveOutcome::Found, text);
+            QCOMPARE(acKey(flattened(result.derivation.steps.back().formula)), acKey(flattened(minimal)));
+        }
+    }
+
     // A search cancelled from elsewhere stops and says it gave up, even
     // where it would have found a chain.
     void a_cancelled_search_gives_up() {
