@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "derivation_search.h"
 
+#include "derived_steps.h"
 #include "law_catalogue.h"
 #include "minimal_forms.h"
+#include "sum_of_products.h"
 
 #include <algorithm>
 #include <deque>
@@ -14,6 +16,16 @@ namespace derivations {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// When a search must stop: its time is up, or someone cancelled it.
+struct Limit {
+    Clock::time_point deadline;
+    const std::atomic<bool> *cancelled = nullptr;
+    bool over() const {
+        return (cancelled && cancelled->load(std::memory_order_relaxed)) || Clock::now() > deadline;
+    }
+    Limit sooner(Clock::time_point earlier) const { return {std::min(deadline, earlier), cancelled}; }
+};
 
 // A sum of minterms past this many symbols is no derivation a reader follows.
 constexpr std::size_t maxFormulaSize = 400;
@@ -52,7 +64,7 @@ using Chain = std::vector<std::pair<Tree, LawId>>; // the first law is unused
 
 // The meeting searches; a chain from `from` to `to`, or none within bounds.
 std::optional<Chain> meetInTheMiddle(const Tree &from, const Tree &to, const LawSet &laws,
-                                     const SearchBounds &bounds, Clock::time_point deadline) {
+                                     const SearchBounds &bounds, const Limit &deadline) {
     const std::vector<char> letters = lettersOf(from, to);
     const std::size_t sizeLimit = std::max(sizeOf(from), sizeOf(to)) + 8;
     std::array<Side, 2> sides;
@@ -96,77 +108,20 @@ std::optional<Chain> meetInTheMiddle(const Tree &from, const Tree &to, const Law
             }
             side.frontier.push_back(std::move(next));
         }
-        if (sides[0].seen.size() + sides[1].seen.size() > bounds.maxStates || Clock::now() > deadline)
+        if (sides[0].seen.size() + sides[1].seen.size() > bounds.maxStates || deadline.over())
             return std::nullopt;
     }
     return std::nullopt;
 }
 
-// A weight that every product spread over a sum lowers: a product weighs
-// its factors' product, a sum its terms' sum and one for each "v", a leaf 2.
-double spreadWeight(const Tree &tree) {
-    if (tree->op == Operator::And || tree->op == Operator::Or) {
-        double weight = tree->op == Operator::And ? 1 : double(tree->operands.size() - 1);
-        for (const Tree &operand : tree->operands)
-            weight =
-                tree->op == Operator::And ? weight * spreadWeight(operand) : weight + spreadWeight(operand);
-        return weight;
-    }
-    return 2;
-}
-
-// How far a formula is from a sum of products: definitions to expand,
-// negations over more than a letter, products over sums; then its size.
-std::array<double, 4> distanceFromSum(const Tree &tree) {
-    std::array<double, 4> distance{};
-    std::vector<const formulas::Node *> pending{tree.get()};
-    while (!pending.empty()) {
-        const formulas::Node *node = pending.back();
-        pending.pop_back();
-        ++distance[3];
-        switch (node->op) {
-        case Operator::Xor:
-        case Operator::Implies:
-        case Operator::Equivalent:
-            ++distance[0];
-            break;
-        case Operator::Not:
-            distance[1] += double(sizeOf(node->operands[0]) - 1);
-            break;
-        case Operator::And:
-            for (const Tree &operand : node->operands)
-                if (operand->op == Operator::Or)
-                    distance[2] = 1;
-            break;
-        default:
-            break;
-        }
-        for (const Tree &operand : node->operands)
-            pending.push_back(operand.get());
-    }
-    if (distance[2] > 0)
-        distance[2] = spreadWeight(tree);
-    return distance;
-}
-
-// The laws that bring a formula nearer a sum of products.
-LawSet reducingLaws() {
-    LawSet laws;
-    for (LawId law : {LawId::Distributive, LawId::Idempotence, LawId::DoubleNegation, LawId::Contradiction,
-                      LawId::Neutral, LawId::Null, LawId::ConstantNegation, LawId::DeMorgan,
-                      LawId::XorDefinition, LawId::ImplicationDefinition, LawId::EquivalenceDefinition})
-        laws.set(std::size_t(law));
-    return laws;
-}
-
 // The formula rewritten into the sum of all its minterms over `letters`,
 // step by step; none where it gets stuck or too long.
 std::optional<Chain> towardsMinterms(const Tree &formula, const std::vector<char> &letters,
-                                     std::size_t maxSteps, Clock::time_point deadline, bool expand) {
+                                     std::size_t maxSteps, const Limit &deadline, bool expand) {
     Chain chain{{formula, LawId::Commutative}};
     const LawSet reducing = reducingLaws();
     while (chain.size() <= maxSteps + 1) {
-        if (Clock::now() > deadline)
+        if (deadline.over())
             return std::nullopt;
         const Tree &now = chain.back().first;
         if (sizeOf(now) > maxFormulaSize)
@@ -245,7 +200,7 @@ void appendReversed(Chain &chain, const Chain &back) {
 // Both sides to sums of products first, where the meeting searches may join
 // them; else on to the sums of all minterms, which are the same.
 std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const LawSet &laws,
-                                     std::size_t maxSteps, Clock::time_point deadline) {
+                                     std::size_t maxSteps, const Limit &deadline) {
     const std::vector<char> letters = lettersOf(from, to);
     auto there = towardsMinterms(from, letters, maxSteps, deadline, false);
     auto back = towardsMinterms(to, letters, maxSteps, deadline, false);
@@ -271,9 +226,9 @@ std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const Law
 
 // A later formula that one law reaches straight from an earlier one cuts
 // out the steps between.
-void shortened(Chain &chain, const LawSet &laws, Clock::time_point deadline) {
+void shortened(Chain &chain, const LawSet &laws, const Limit &deadline) {
     for (std::size_t i = 0; i + 2 < chain.size(); ++i)
-        for (std::size_t j = std::min(chain.size() - 1, i + 40); j >= i + 2 && Clock::now() < deadline; --j) {
+        for (std::size_t j = std::min(chain.size() - 1, i + 40); j >= i + 2 && !deadline.over(); --j) {
             const std::optional<LawId> law = singleLawBetween(chain[i].first, chain[j].first);
             if (law && laws[std::size_t(*law)]) {
                 chain[j].second = *law;
@@ -284,14 +239,58 @@ void shortened(Chain &chain, const LawSet &laws, Clock::time_point deadline) {
 }
 
 // Every step once more: the law named does it, and the values agree.
-bool rechecked(const Chain &chain, const LawSet &laws) {
+// Running out of time here leaves the chain unchecked, and so not returned.
+bool rechecked(const Chain &chain, const LawSet &laws, const Limit &limit) {
     for (std::size_t i = 1; i < chain.size(); ++i) {
         const auto &[formula, law] = chain[i];
-        if (!laws[std::size_t(law)] || counterexampleOf(chain[i - 1].first, formula) ||
+        if (limit.over() || !laws[std::size_t(law)] || counterexampleOf(chain[i - 1].first, formula) ||
             !isStepBy(chain[i - 1].first, formula, law))
             return false;
     }
     return true;
+}
+
+// The laws that follow from the basic ones.
+LawSet derivedLaws() { return allLaws() & ~basicLaws(); }
+
+// A chain found with the derived laws too, each step by one of them then
+// written out in basic steps.
+std::optional<Chain> throughDerivedLaws(const Tree &from, const Tree &to, const LawSet &laws,
+                                        const SearchBounds &bounds, const Limit &limit) {
+    SearchBounds wider = bounds;
+    wider.maxStates = std::min(bounds.maxStates, std::size_t(3000));
+    wider.maxSteps = std::min(bounds.maxSteps, std::size_t(8));
+    const auto found = meetInTheMiddle(from, to, laws | derivedLaws(), wider, limit);
+    if (!found)
+        return std::nullopt;
+    Chain chain{found->front()};
+    for (std::size_t i = 1; i < found->size(); ++i) {
+        const auto &[formula, law] = (*found)[i];
+        if (laws[std::size_t(law)]) {
+            chain.push_back({formula, law});
+            continue;
+        }
+        const auto steps = basicStepsOf(chain.back().first, formula, law);
+        if (!steps)
+            return std::nullopt;
+        append(chain, *steps);
+    }
+    return chain;
+}
+
+// From a formula to a goal that is a sum of products of the same letters.
+std::optional<Chain> throughSumsOfProducts(const Tree &from, const Tree &to, const Limit &limit) {
+    const std::vector<char> letters = lettersOf(from, to);
+    if (letters.size() > std::size_t(maxMinimalFormVariables))
+        return std::nullopt;
+    const auto goal = termsOf(to, letters);
+    if (!goal)
+        return std::nullopt;
+    auto chain = stepsToMinimalSum(from, letters, *goal, [&] { return limit.over(); });
+    if (!chain || acKey(chain->back().first) != acKey(to))
+        return std::nullopt;
+    chain->back().first = to;
+    return chain;
 }
 
 } // namespace
@@ -304,7 +303,8 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
         result.counterexample = std::move(*example);
         return result;
     }
-    const Clock::time_point start = Clock::now(), deadline = start + bounds.time;
+    const Clock::time_point start = Clock::now();
+    const Limit limit{start + bounds.time, bounds.cancelled};
     const Tree flatFrom = flattened(from), flatTo = flattened(to);
     std::optional<Chain> chain;
     if (acKey(flatFrom) == acKey(flatTo)) {
@@ -316,21 +316,34 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
             if (!formulas::sameTree(chain->back().first, formula))
                 chain->push_back({formula, law});
     }
-    // The meeting searches take part of the time, the sums of minterms the rest.
+    // A short search first; then, where only the basic laws may be used, one
+    // with the laws that follow from them; then a longer one; then the sums
+    // of minterms, with the time that is left.
+    const bool onlyBasic = (laws & derivedLaws()).none() && (basicLaws() & ~laws).none();
     SearchBounds meeting = bounds;
-    if (bounds.normalFormFallback)
-        meeting.maxStates = std::min(bounds.maxStates, std::size_t(20'000));
+    if (bounds.normalFormFallback || onlyBasic)
+        meeting.maxStates = std::min(bounds.maxStates, std::size_t(3000));
     if (!chain)
-        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, start + bounds.time * 2 / 5);
+        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time / 5));
+    if (!chain && onlyBasic)
+        chain = throughDerivedLaws(flatFrom, flatTo, laws, bounds, limit.sooner(start + bounds.time * 2 / 5));
+    // With every law at hand, a goal that is a sum of products is met
+    // through the products both sums share.
+    if (!chain && bounds.normalFormFallback && (derivedLaws() & ~laws).none() && (basicLaws() & ~laws).none())
+        chain = throughSumsOfProducts(flatFrom, flatTo, limit);
+    if (!chain && meeting.maxStates < bounds.maxStates) {
+        meeting.maxStates = std::min(bounds.maxStates, std::size_t(20'000));
+        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time * 2 / 5));
+    }
     if (!chain && bounds.normalFormFallback && (basicLaws() & ~laws).none())
-        chain = throughMinterms(flatFrom, flatTo, laws, bounds.maxSteps * 4, deadline);
+        chain = throughMinterms(flatFrom, flatTo, laws, bounds.maxSteps * 4, limit);
     if (!chain)
         return result;
     // The chain starts from the formula as given.
     (*chain)[0].first = from;
     if (bounds.shorten)
-        shortened(*chain, laws, deadline);
-    if (chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, laws))
+        shortened(*chain, laws, limit);
+    if (chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, laws, limit))
         return result;
     for (std::size_t i = 1; i < chain->size(); ++i)
         result.derivation.steps.push_back({(*chain)[i].first, (*chain)[i].second});
@@ -350,33 +363,35 @@ DeriveResult deriveCatalogueRow(int row, SearchBounds bounds) {
 
 Tree minimalSumOfProducts(const Tree &formula) {
     const std::vector<char> letters = lettersOf(formula, nullptr);
-    const int count = int(letters.size());
-    const std::uint64_t truth = truthOf(formula, letters)[0];
-    const std::vector<Cover> covers = minimalSumsOfProducts(count, truth, 1);
-    if (covers.empty() || covers[0].empty())
-        return formulas::constant(false);
-    std::vector<Tree> terms;
-    for (const Term &term : covers[0]) {
-        std::vector<Tree> literals;
-        for (int v = 0; v < count; ++v) {
-            const std::uint32_t bit = std::uint32_t(1) << (count - 1 - v);
-            if (!(term.care & bit))
-                continue;
-            const Tree letter = formulas::variable(letters[std::size_t(v)]);
-            literals.push_back(term.value & bit ? letter : formulas::negation(letter));
-        }
-        terms.push_back(chainOf(Operator::And, std::move(literals)));
-    }
-    return chainOf(Operator::Or, std::move(terms));
+    const std::vector<Cover> covers =
+        minimalSumsOfProducts(int(letters.size()), truthOf(formula, letters)[0], 1);
+    return covers.empty() ? formulas::constant(false) : treeOfCover(covers[0], letters);
 }
 
 DeriveResult simplify(const Tree &formula) {
     SearchBounds bounds;
     bounds.maxSteps = 250; // a long formula takes many small steps
-    if (formulas::lettersOf(formula) == 0 ||
-        lettersOf(formula, nullptr).size() > std::size_t(maxMinimalFormVariables))
-        return derive(formula, formulas::constant(truthOf(formula, {})[0] & 1), allLaws(), bounds);
-    return derive(formula, minimalSumOfProducts(formula), allLaws(), bounds);
+    return simplify(formula, bounds);
+}
+
+DeriveResult simplify(const Tree &formula, SearchBounds bounds) {
+    DeriveResult result;
+    result.derivation.start = formula;
+    const std::vector<char> letters = lettersOf(formula, nullptr);
+    if (letters.size() > std::size_t(maxMinimalFormVariables))
+        return result;
+    const Limit limit{Clock::now() + bounds.time, bounds.cancelled};
+    const std::vector<Cover> covers =
+        minimalSumsOfProducts(int(letters.size()), truthOf(formula, letters)[0], 1);
+    if (covers.empty())
+        return result;
+    auto chain = stepsToMinimalSum(formula, letters, covers[0], [&] { return limit.over(); });
+    if (!chain || chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, allLaws(), limit))
+        return result;
+    for (std::size_t i = 1; i < chain->size(); ++i)
+        result.derivation.steps.push_back({(*chain)[i].first, (*chain)[i].second});
+    result.outcome = DeriveOutcome::Found;
+    return result;
 }
 
 } // namespace derivations

@@ -2,9 +2,12 @@
 #pragma once
 
 // Finds a chain of steps from one formula to another, each step one law
-// applied once at one place. Two searches meet in the middle; where they
-// do not, both formulas are rewritten to their full sum of minterms and the
-// two chains are joined. Every step is checked again (by the step check and
+// applied once at one place. Two searches meet in the middle; where only
+// the basic laws may be used and they do not meet, a search that may also
+// use the laws that follow from them finds a chain whose steps by those
+// laws are then written out in basic steps; where that fails too, both
+// formulas are rewritten to their full sum of minterms and the two chains
+// are joined. Every step is checked again (by the step check and
 // by truth table) before the chain is returned: a chain that fails the
 // check is never returned. The search is bounded in states, time and steps
 // and says so when it gives up.
@@ -13,6 +16,7 @@
 #include "rewrites.h"
 #include "step_check.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <vector>
@@ -25,6 +29,8 @@ struct SearchBounds {
     std::size_t maxSteps = 60; // the longest chain returned
     bool normalFormFallback = true;
     bool shorten = true; // cut out steps that one law does at once
+    // Set from another thread to stop the search at once; it then gives up.
+    const std::atomic<bool> *cancelled = nullptr;
 };
 
 struct DerivationStep {
@@ -60,7 +66,10 @@ DeriveResult deriveCatalogueRow(int row, SearchBounds bounds = {});
 
 // A minimal sum of products of the formula (fewest literals, then fewest
 // terms), or the constant 0 or 1, reached by the laws.
+// simplify first brings the formula to a sum of products, then splits the
+// products that the minimal sum lacks until both sums meet.
 Tree minimalSumOfProducts(const Tree &formula);
 DeriveResult simplify(const Tree &formula);
+DeriveResult simplify(const Tree &formula, SearchBounds bounds);
 
 } // namespace derivations

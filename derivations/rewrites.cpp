@@ -332,6 +332,12 @@ std::vector<Rewrite> lawRewrites(const Tree &given, const LawSet &laws) {
     return rewrites;
 }
 
+std::vector<Rewrite> localRewrites(const Tree &node, const LawSet &laws) {
+    std::vector<Rewrite> rewrites;
+    lawsAt(node, laws, [&](LawId law, Tree local) { rewrites.push_back({law, std::move(local)}); });
+    return rewrites;
+}
+
 std::vector<Rewrite> searchMoves(const Tree &given, const LawSet &laws, const std::vector<char> &letters) {
     const Tree tree = flattened(given);
     std::vector<Rewrite> moves = lawRewrites(tree, laws);

@@ -33,6 +33,10 @@ LawSet basicLaws();
 // is a rewrite of G into F.
 std::vector<Rewrite> lawRewrites(const Tree &tree, const LawSet &laws);
 
+// The laws of the set applied left to right at this one node only: each
+// rewrite's result is what replaces the node. The node must be flattened.
+std::vector<Rewrite> localRewrites(const Tree &node, const LawSet &laws);
+
 // The moves of a search: the laws both ways, where the way back brings in
 // only what a textbook brings in (a term times 1, a 1 as Y v !Y for a
 // letter Y of the formulas, a common factor taken out).

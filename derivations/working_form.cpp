@@ -19,7 +19,8 @@ template <class KeyOf> std::string keyOf(const Tree &tree, KeyOf operandKey, boo
     if (node.operands.empty())
         return std::string(1, symbolOf(node.op));
     std::vector<std::string> keys;
-    const std::vector<Tree> operands = flatten ? itemsOf(node.op, tree) : node.operands;
+    // Only chains of "^" and "v" flatten: !!A is not !A.
+    const std::vector<Tree> operands = flatten && isChain(node.op) ? itemsOf(node.op, tree) : node.operands;
     for (const Tree &operand : operands)
         keys.push_back(operandKey(operand));
     if (sort && isChain(node.op))

@@ -47,12 +47,27 @@ private slots:
         }
     }
 
+    // The deepest formulas the reader takes, through the step check and
+    // simplify: an answer, never a stack overflow.
     void nesting_and_length_are_refused_or_read_without_recursion() {
+        QString alternating; // !(A v !(B ^ !(A v ... ))), about 400 levels
+        for (int level = 0; level < 198; ++level)
+            alternating += level % 2 ? QStringLiteral("!(B^") : QStringLiteral("!(Av");
+        alternating += u'A' + QString(198, u')');
         for (const QString &text : {QString(100000, u'('), QString(499, u'(') + u'A' + QString(499, u')'),
-                                    QString(998, u'!') + u'A'}) {
+                                    QString(998, u'!') + u'A', alternating}) {
             const auto read = formulas::readTree(text.toStdU32String());
-            if (const auto *equation = std::get_if<formulas::Equation>(&read))
-                QVERIFY(checkStep(equation->left, testing::treeOf(QStringLiteral("A"))).equivalent());
+            const auto *equation = std::get_if<formulas::Equation>(&read);
+            if (!equation)
+                continue;
+            const formulas::Tree &deep = equation->left;
+            const formulas::Tree a = testing::treeOf(QStringLiteral("A"));
+            // Printed, these outgrow what the reader takes: compared as trees.
+            QCOMPARE(checkStep(deep, a).equivalent(), !counterexampleOf(deep, a));
+            const DeriveResult simplified = simplify(deep);
+            QVERIFY(simplified.outcome != DeriveOutcome::NotEquivalent);
+            if (simplified.outcome == DeriveOutcome::Found && !simplified.derivation.steps.empty())
+                QVERIFY(!counterexampleOf(deep, simplified.derivation.steps.back().formula));
         }
     }
 };

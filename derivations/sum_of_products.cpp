@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sum_of_products.h"
+
+#include <algorithm>
+
+namespace derivations {
+
+namespace {
+
+// A weight that every product spread over a sum lowers: a product weighs
+// its factors' product, a sum its terms' sum and one for each "v", a leaf 2.
+double spreadWeight(const Tree &tree) {
+    if (tree->op == Operator::And || tree->op == Operator::Or) {
+        double weight = tree->op == Operator::And ? 1 : double(tree->operands.size() - 1);
+        for (const Tree &operand : tree->operands)
+            weight =
+                tree->op == Operator::And ? weight * spreadWeight(operand) : weight + spreadWeight(operand);
+        return weight;
+    }
+    return 2;
+}
+
+} // namespace
+
+std::array<double, 4> distanceFromSum(const Tree &tree) {
+    std::array<double, 4> distance{};
+    std::vector<const formulas::Node *> pending{tree.get()};
+    while (!pending.empty()) {
+        const formulas::Node *node = pending.back();
+        pending.pop_back();
+        ++distance[3];
+        switch (node->op) {
+        case Operator::Xor:
+        case Operator::Implies:
+        case Operator::Equivalent:
+            ++distance[0];
+            break;
+        case Operator::Not:
+            distance[1] += double(sizeOf(node->operands[0]) - 1);
+            break;
+        case Operator::And:
+            for (const Tree &operand : node->operands)
+                if (operand->op == Operator::Or)
+                    distance[2] = 1;
+            break;
+        default:
+            break;
+        }
+        for (const Tree &operand : node->operands)
+            pending.push_back(operand.get());
+    }
+    if (distance[2] > 0)
+        distance[2] = spreadWeight(tree);
+    return distance;
+}
+
+LawSet reducingLaws() {
+    LawSet laws;
+    for (LawId law : {LawId::Distributive, LawId::Idempotence, LawId::DoubleNegation, LawId::Contradiction,
+                      LawId::Neutral, LawId::Null, LawId::ConstantNegation, LawId::DeMorgan,
+                      LawId::XorDefinition, LawId::ImplicationDefinition, LawId::EquivalenceDefinition})
+        laws.set(std::size_t(law));
+    return laws;
+}
+
+namespace {
+
+// A sum of products longer than this is no derivation a reader follows.
+constexpr std::size_t maxSumSize = 600;
+
+// Laws that only ever make a formula shorter.
+LawSet shorteningLaws() {
+    LawSet laws;
+    for (LawId law : {LawId::Idempotence, LawId::DoubleNegation, LawId::ExcludedMiddle, LawId::Contradiction,
+                      LawId::Neutral, LawId::Null, LawId::ConstantNegation, LawId::Absorption, LawId::Gluing,
+                      LawId::Simplification})
+        laws.set(std::size_t(law));
+    return laws;
+}
+
+// Towards a sum of products: the shortest a shortening law gives, else the
+// step that brings it nearest.
+bool toSumOfProducts(StepChain &chain, const std::function<bool()> &stop) {
+    const LawSet shortening = shorteningLaws(), reducing = reducingLaws();
+    for (;;) {
+        if (stop())
+            return false;
+        const Tree &now = chain.back().first;
+        const std::size_t size = sizeOf(now);
+        if (size > maxSumSize)
+            return false;
+        std::optional<Rewrite> best;
+        std::size_t bestSize = size;
+        for (Rewrite &rewrite : lawRewrites(now, shortening))
+            if (const std::size_t after = sizeOf(rewrite.result); after < bestSize) {
+                bestSize = after;
+                best = std::move(rewrite);
+            }
+        if (!best) {
+            const auto distance = distanceFromSum(now);
+            if (distance[0] + distance[1] + distance[2] == 0)
+                return true;
+            auto bestDistance = distance;
+            for (Rewrite &rewrite : lawRewrites(now, reducing))
+                if (const auto after = distanceFromSum(rewrite.result); after < bestDistance) {
+                    bestDistance = after;
+                    best = std::move(rewrite);
+                }
+        }
+        if (!best)
+            return false;
+        chain.push_back({best->result, best->law});
+    }
+}
+
+bool holds(Term outer, Term inner) {
+    return (outer.care & inner.care) == outer.care && (inner.value & outer.care) == outer.value;
+}
+
+// From a sum of products to the common meeting point: the products of
+// `kept` and the minterms that they do not hold. A product that a kept one
+// holds is absorbed, a repeated one goes by idempotence, any other is split
+// on its first missing letter by the gluing law read backwards (or a lone 1
+// into Y v !Y).
+void towardsMeeting(Cover terms, const Cover &kept, const std::vector<char> &letters, StepChain &chain) {
+    const int count = int(letters.size());
+    const std::uint32_t all = (std::uint32_t(1) << count) - 1;
+    const auto isKept = [&](Term term) { return std::find(kept.begin(), kept.end(), term) != kept.end(); };
+    for (std::size_t i = 0; i < terms.size();) {
+        const Term term = terms[i];
+        const auto earlier = terms.begin() + std::ptrdiff_t(i);
+        const bool repeated = std::find(terms.begin(), earlier, term) != earlier;
+        const bool absorbed = !repeated && std::any_of(kept.begin(), kept.end(),
+                                                       [&](Term k) { return k != term && holds(k, term); });
+        if (repeated || absorbed) {
+            terms.erase(earlier);
+            chain.push_back({treeOfCover(terms, letters), absorbed ? LawId::Absorption : LawId::Idempotence});
+            continue;
+        }
+        if (isKept(term) || term.care == all) {
+            ++i;
+            continue;
+        }
+        std::uint32_t bit = std::uint32_t(1) << (count - 1);
+        while (term.care & bit)
+            bit >>= 1;
+        terms[i] = Term{term.care | bit, term.value | bit};
+        terms.insert(terms.begin() + std::ptrdiff_t(i) + 1, Term{term.care | bit, term.value});
+        chain.push_back(
+            {treeOfCover(terms, letters), term.care == 0 ? LawId::ExcludedMiddle : LawId::Gluing});
+    }
+}
+
+} // namespace
+
+std::optional<Cover> termsOf(const Tree &sum, const std::vector<char> &letters) {
+    const int count = int(letters.size());
+    Cover cover;
+    for (const Tree &product : itemsOf(Operator::Or, sum)) {
+        if (product->op == Operator::False)
+            continue;
+        Term term;
+        if (product->op != Operator::True)
+            for (const Tree &literal : itemsOf(Operator::And, product)) {
+                const bool negated = literal->op == Operator::Not;
+                const Tree &letter = negated ? literal->operands[0] : literal;
+                if (letter->op != Operator::Variable)
+                    return std::nullopt;
+                const auto at = std::find(letters.begin(), letters.end(), letter->letter);
+                if (at == letters.end())
+                    return std::nullopt;
+                const std::uint32_t bit = std::uint32_t(1) << (count - 1 - int(at - letters.begin()));
+                if (term.care & bit)
+                    return std::nullopt;
+                term.care |= bit;
+                term.value |= negated ? 0 : bit;
+            }
+        cover.push_back(term);
+    }
+    return cover;
+}
+
+Tree treeOfCover(const Cover &cover, const std::vector<char> &letters) {
+    const int count = int(letters.size());
+    std::vector<Tree> terms;
+    for (const Term &term : cover) {
+        std::vector<Tree> literals;
+        for (int v = 0; v < count; ++v) {
+            const std::uint32_t bit = std::uint32_t(1) << (count - 1 - v);
+            if (!(term.care & bit))
+                continue;
+            const Tree letter = formulas::variable(letters[std::size_t(v)]);
+            literals.push_back(term.value & bit ? letter : formulas::negation(letter));
+        }
+        terms.push_back(chainOf(Operator::And, std::move(literals)));
+    }
+    return chainOf(Operator::Or, std::move(terms));
+}
+
+std::optional<StepChain> stepsToMinimalSum(const Tree &formula, const std::vector<char> &letters,
+                                           const Cover &minimal, const std::function<bool()> &stop) {
+    StepChain chain{{formula, LawId::Commutative}};
+    if (!toSumOfProducts(chain, stop))
+        return std::nullopt;
+    const auto terms = termsOf(chain.back().first, letters);
+    if (!terms)
+        return std::nullopt;
+    Cover kept;
+    for (const Term &term : minimal)
+        if (std::find(terms->begin(), terms->end(), term) != terms->end())
+            kept.push_back(term);
+    // The sum as found, its letters in order, then on to the meeting point.
+    const Tree sum = treeOfCover(*terms, letters);
+    if (acKey(sum) != acKey(flattened(chain.back().first)))
+        return std::nullopt;
+    if (chain.size() > 1)
+        chain.back().first = sum;
+    towardsMeeting(*terms, kept, letters, chain);
+    StepChain back{{treeOfCover(minimal, letters), LawId::Commutative}};
+    towardsMeeting(minimal, kept, letters, back);
+    if (acKey(chain.back().first) != acKey(back.back().first) || stop())
+        return std::nullopt;
+    for (std::size_t i = back.size() - 1; i-- > 0;)
+        chain.push_back({back[i].first, back[i + 1].second});
+    return chain;
+}
+
+} // namespace derivations
