@@ -17,19 +17,23 @@ BackgroundSearch::BackgroundSearch(QObject *parent) : QObject(parent) {
     });
 }
 
-void BackgroundSearch::run(std::function<Finish()> work) {
+void BackgroundSearch::run(std::function<Finish(const std::atomic<bool> &cancelled)> work) {
     cancel();
     auto *watcher = new QFutureWatcher<Finish>(this);
     current_ = watcher;
+    // The flag lives as long as the work that reads it, not as this object.
+    cancelled_ = std::make_shared<std::atomic<bool>>(false);
     connect(watcher, &QFutureWatcher<Finish>::finished, this, [this, watcher] { finished(watcher); });
-    watcher->setFuture(QtConcurrent::run(std::move(work)));
+    watcher->setFuture(
+        QtConcurrent::run([work = std::move(work), flag = cancelled_] { return work(*flag); }));
     slow_.start();
 }
 
 bool BackgroundSearch::cancel() {
     if (!current_)
         return false;
-    // The thread runs on to its own deadline; nobody waits for it.
+    // The search stops at its next look at the flag; nobody waits for it.
+    cancelled_->store(true);
     current_->disconnect(this);
     current_->deleteLater();
     stopped();

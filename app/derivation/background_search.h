@@ -2,16 +2,18 @@
 #pragma once
 
 // Runs the library's checks and searches off the user-interface thread, one
-// at a time: a new one, or cancel(), drops the one before, whose result is
-// then thrown away when it comes (the library bounds every search in time,
-// so a dropped one ends by itself). The work returns what to do with its
-// result, which runs on the user-interface thread.
+// at a time: a new one, or cancel(), raises the flag of the one before, which
+// the library's search reads to stop at once; its result is thrown away. The
+// work returns what to do with its result, which runs on the user-interface
+// thread.
 
 #include <QFutureWatcher>
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 class BackgroundSearch : public QObject {
     Q_OBJECT
@@ -21,9 +23,10 @@ public:
 
     explicit BackgroundSearch(QObject *parent);
 
-    // `work` runs on another thread and must not touch any widget; the
-    // Finish it returns runs here, unless cancelled first.
-    void run(std::function<Finish()> work);
+    // `work` runs on another thread and must not touch any widget; it hands
+    // `cancelled` to the search (SearchBounds::cancelled). The Finish it
+    // returns runs here, unless cancelled first.
+    void run(std::function<Finish(const std::atomic<bool> &cancelled)> work);
     // True when something was running.
     bool cancel();
     bool isRunning() const { return current_ != nullptr; }
@@ -38,6 +41,7 @@ private:
     void stopped();
 
     QFutureWatcher<Finish> *current_ = nullptr;
+    std::shared_ptr<std::atomic<bool>> cancelled_; // the running work's flag
     QTimer slow_;
     bool shown_ = false;
 };

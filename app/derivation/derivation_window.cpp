@@ -51,6 +51,14 @@ QString widestLine() {
            VerdictText::lawMark(derivations::LawId::Consensus);
 }
 
+// A chain to a minimal form may be long; another step or Escape stops it.
+derivations::SearchBounds searchBounds(const std::atomic<bool> &cancelled) {
+    derivations::SearchBounds bounds;
+    bounds.maxSteps = 250;
+    bounds.cancelled = &cancelled;
+    return bounds;
+}
+
 } // namespace
 
 DerivationWindow::DerivationWindow(LawSelection &selection, QWidget *parent)
@@ -252,10 +260,11 @@ void DerivationWindow::checkTyped() {
     std::optional<LawId> claimed;
     if (law_->currentIndex() > 0)
         claimed = LawId(law_->currentIndex() - 1);
-    search_->run([this, before, after, claimed, typed]() -> BackgroundSearch::Finish {
-        const derivations::StepVerdict verdict = derivations::checkStep(before, after, claimed);
-        return [this, typed, after, verdict] { takeVerdict(typed, after, verdict); };
-    });
+    search_->run(
+        [this, before, after, claimed, typed](const std::atomic<bool> &) -> BackgroundSearch::Finish {
+            const derivations::StepVerdict verdict = derivations::checkStep(before, after, claimed);
+            return [this, typed, after, verdict] { takeVerdict(typed, after, verdict); };
+        });
 }
 
 void DerivationWindow::takeVerdict(const QString &typed, const formulas::Tree &formula,
@@ -290,8 +299,8 @@ void DerivationWindow::hint() {
     }
     const formulas::Tree from = chain_.last();
     const formulas::Tree to = chain_.goal();
-    search_->run([this, from, to]() -> BackgroundSearch::Finish {
-        DeriveResult found = derivations::derive(from, to);
+    search_->run([this, from, to](const std::atomic<bool> &cancelled) -> BackgroundSearch::Finish {
+        DeriveResult found = derivations::derive(from, to, derivations::allLaws(), searchBounds(cancelled));
         return [this, found = std::move(found)] {
             hintSource_ = found;
             showHint(found);
@@ -336,8 +345,8 @@ void DerivationWindow::showDerivation() {
     }
     const formulas::Tree from = chain_.last();
     const formulas::Tree to = chain_.goal();
-    search_->run([this, from, to]() -> BackgroundSearch::Finish {
-        DeriveResult found = derivations::derive(from, to);
+    search_->run([this, from, to](const std::atomic<bool> &cancelled) -> BackgroundSearch::Finish {
+        DeriveResult found = derivations::derive(from, to, derivations::allLaws(), searchBounds(cancelled));
         return [this, found = std::move(found)] {
             if (found.outcome == DeriveOutcome::NotEquivalent) {
                 say(tr("Целта не е равносилна на последната формула: %1")
