@@ -130,6 +130,18 @@
 Пример: boolean-laws --kmap A^BvC^D</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Езикът на отговорите и на прозореца само за това пускане: bg (български, по подразбиране) или en (английски).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЕЗИК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>непознат език „%1“: --language е bg (български) или en (English)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DerivationChain</name>
@@ -406,9 +418,9 @@
     </message>
     <message numerus="yes">
         <source>Група %1 има %n клетки, а група може да има само 1, 2, 4, 8 или 16 клетки.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Група %1 има %n клетка, а група може да има само 1, 2, 4, 8 или 16 клетки.</numerusform>
+            <numerusform>Група %1 има %n клетки, а група може да има само 1, 2, 4, 8 или 16 клетки.</numerusform>
         </translation>
     </message>
     <message>
@@ -429,9 +441,9 @@
     </message>
     <message numerus="yes">
         <source>%n единици не са покрити; първата е в клетка %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n единица не е покрита; тя е в клетка %1.</numerusform>
+            <numerusform>%n единици не са покрити; първата е в клетка %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -444,9 +456,9 @@
     </message>
     <message numerus="yes">
         <source>%n клетки</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n клетка</numerusform>
+            <numerusform>%n клетки</numerusform>
         </translation>
     </message>
     <message>
@@ -627,9 +639,9 @@
     <name>KarnaughTexts</name>
     <message numerus="yes">
         <source>Карта на Карно има само за формули с 2 до 4 променливи, а тази формула има %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Карта на Карно има само за формули с 2 до 4 променливи, а тази формула има %n.</numerusform>
+            <numerusform>Карта на Карно има само за формули с 2 до 4 променливи, а тази формула има %n.</numerusform>
         </translation>
     </message>
     <message>
@@ -837,6 +849,21 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>български</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Език / Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProofSheet</name>
     <message>
         <source>стр. %1 от %2</source>
@@ -872,9 +899,9 @@
     </message>
     <message numerus="yes">
         <source>Всички %n закона</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Всички %n закона</numerusform>
+            <numerusform>Всички %n закона</numerusform>
         </translation>
     </message>
     <message>
@@ -942,16 +969,16 @@
     </message>
     <message numerus="yes">
         <source>Не е тъждество: страните се различават на %1 от %n реда (отбелязани с ✗).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не е тъждество: страните се различават на %1 от %n ред (отбелязани с ✗).</numerusform>
+            <numerusform>Не е тъждество: страните се различават на %1 от %n реда (отбелязани с ✗).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Не е тъждество: формулата е невярна на %1 от %n реда (отбелязани с ✗).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не е тъждество: формулата е невярна на %1 от %n ред (отбелязани с ✗).</numerusform>
+            <numerusform>Не е тъждество: формулата е невярна на %1 от %n реда (отбелязани с ✗).</numerusform>
         </translation>
     </message>
     <message>
@@ -1155,9 +1182,9 @@
     </message>
     <message numerus="yes">
         <source>готово: %n стъпки</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>готово: %n стъпка</numerusform>
+            <numerusform>готово: %n стъпки</numerusform>
         </translation>
     </message>
 </context>
