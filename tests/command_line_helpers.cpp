@@ -6,7 +6,7 @@
 
 #include <QProcess>
 
-ProgramRun runProgram(const QStringList &arguments) {
+ProgramRun runProgram(const QStringList &arguments, const QByteArray &input) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -14,6 +14,8 @@ ProgramRun runProgram(const QStringList &arguments) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(PROGRAM_PATH), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();

@@ -13,8 +13,8 @@ struct ProgramRun {
 };
 
 // No display can be reached, and Qt is told to use X, so anything that
-// started a window system would fail.
-ProgramRun runProgram(const QStringList &arguments);
+// started a window system would fail. `input` is its standard input.
+ProgramRun runProgram(const QStringList &arguments, const QByteArray &input = {});
 
 int variableCount(int row); // of row index `row`, 0 for law 1
 

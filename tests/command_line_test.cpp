@@ -166,7 +166,7 @@ private slots:
                                  QStringLiteral("(^|[^-\\w])%1\\b").arg(QRegularExpression::escape(name)))),
                          qPrintable(name));
         }
-        QCOMPARE(options, 7); // help, version, proof, values, sheet, output, kmap
+        QCOMPARE(options, 10); // help, version, proof, values, sheet, output, kmap, derive, simplify, check
     }
 
     void the_program_answers_without_a_display() {

@@ -6,12 +6,13 @@ namespace command_line {
 Mode proofMode();
 Mode sheetMode();
 Mode kmapMode();
+Mode deriveMode();
+Mode simplifyMode();
+Mode checkMode();
 
 const QList<Mode> &modes() {
     static const QList<Mode> all{
-        proofMode(),
-        sheetMode(),
-        kmapMode(),
+        proofMode(), sheetMode(), kmapMode(), deriveMode(), simplifyMode(), checkMode(),
     };
     return all;
 }

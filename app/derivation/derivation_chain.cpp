@@ -48,8 +48,11 @@ QByteArray DerivationChain::checkFile(const QString &goalText) const {
     for (const ChainStep &step : items_) {
         if (step.bigStep)
             lines << QStringLiteral("# ") + bigStepNote(step) << printedText(step.formula);
+        else if (step.law) // --check reads the laws by their own names, whatever language the window speaks
+            lines << printedText(step.formula) +
+                         QStringLiteral("  [%1]").arg(QString::fromUtf8(derivations::lawName(*step.law)));
         else
-            lines << itemText(step);
+            lines << printedText(step.formula);
     }
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
