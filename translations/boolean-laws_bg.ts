@@ -142,6 +142,54 @@
         <source>непознат език „%1“: --language е bg (български) или en (English)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>няма файл „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ е папка, а не файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файлът „%1“ не може да се прочете: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Проверява извеждане от файла ФАЙЛ (или от стандартния вход при „-“): по една формула на ред, по желание със закона в скоби накрая („  [Закон на де Морган]“); празните редове и редовете с # се прескачат. За всяка стъпка отпечатва номера на реда и присъдата, накрая „Верни стъпки: N от M“.
+Пример: boolean-laws --check домашно.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“, ред %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Верни стъпки: %1 от %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в границите на търсенето не е намерено извеждане</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Извежда G от F стъпка по стъпка, всяка стъпка с името на закона си; с номер N (от 1 до 21) – дясната страна на закон N от лявата само с четиринадесетте основни закона.
+Пример: boolean-laws --derive &quot;A v A ^ B = A&quot;
+Пример: boolean-laws --derive 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--derive“ иска две формули с „=“ между тях (F = G) или номер на закон от 1 до 21, а не „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Опростява формулата F стъпка по стъпка до минимална ДНФ (с най-малко литерали) или до 0 или 1, всяка стъпка с името на закона си.
+Пример: boolean-laws --simplify &quot;A v A ^ B&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--simplify“ иска една формула без „=“, а не „%1“; за две формули вижте „--derive“</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DerivationChain</name>

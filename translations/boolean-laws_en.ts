@@ -150,6 +150,58 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
         <source>непознат език „%1“: --language е bg (български) или en (English)</source>
         <translation>unknown language &quot;%1&quot;: --language is bg (Bulgarian) or en (English)</translation>
     </message>
+    <message>
+        <source>няма файл „%1“</source>
+        <translation>no file “%1”</translation>
+    </message>
+    <message>
+        <source>„%1“ е папка, а не файл</source>
+        <translation>“%1” is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>файлът „%1“ не може да се прочете: %2</source>
+        <translation>the file “%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Проверява извеждане от файла ФАЙЛ (или от стандартния вход при „-“): по една формула на ред, по желание със закона в скоби накрая („  [Закон на де Морган]“); празните редове и редовете с # се прескачат. За всяка стъпка отпечатва номера на реда и присъдата, накрая „Верни стъпки: N от M“.
+Пример: boolean-laws --check домашно.txt</source>
+        <translation>Checks a derivation from the file FILE (or from standard input for “-”): one formula a line, optionally with the law in brackets at the end (“  [De Morgan&apos;s law]”); empty lines and lines with # are skipped. For each step it prints the line number and the verdict, and at the end “Correct steps: N of M”.
+Example: boolean-laws --check homework.txt</translation>
+    </message>
+    <message>
+        <source>„%1“, ред %2: %3</source>
+        <translation>“%1”, line %2: %3</translation>
+    </message>
+    <message>
+        <source>Верни стъпки: %1 от %2</source>
+        <translation>Correct steps: %1 of %2</translation>
+    </message>
+    <message>
+        <source>в границите на търсенето не е намерено извеждане</source>
+        <translation>no derivation was found within the search&apos;s bounds</translation>
+    </message>
+    <message>
+        <source>Извежда G от F стъпка по стъпка, всяка стъпка с името на закона си; с номер N (от 1 до 21) – дясната страна на закон N от лявата само с четиринадесетте основни закона.
+Пример: boolean-laws --derive &quot;A v A ^ B = A&quot;
+Пример: boolean-laws --derive 3</source>
+        <translation>Derives G from F step by step, each step with the name of its law; with a number N (1 to 21), the right side of law N from its left side by the fourteen basic laws only.
+Example: boolean-laws --derive &quot;A v A ^ B = A&quot;
+Example: boolean-laws --derive 3</translation>
+    </message>
+    <message>
+        <source>„--derive“ иска две формули с „=“ между тях (F = G) или номер на закон от 1 до 21, а не „%1“</source>
+        <translation>“--derive” needs two formulas with “=” between them (F = G) or a law number from 1 to 21, not “%1”</translation>
+    </message>
+    <message>
+        <source>Опростява формулата F стъпка по стъпка до минимална ДНФ (с най-малко литерали) или до 0 или 1, всяка стъпка с името на закона си.
+Пример: boolean-laws --simplify &quot;A v A ^ B&quot;</source>
+        <translation>Simplifies formula F step by step to a minimal DNF (the fewest literals) or to 0 or 1, each step with the name of its law.
+Example: boolean-laws --simplify &quot;A v A ^ B&quot;</translation>
+    </message>
+    <message>
+        <source>„--simplify“ иска една формула без „=“, а не „%1“; за две формули вижте „--derive“</source>
+        <translation>“--simplify” needs one formula without “=”, not “%1”; for two formulas see “--derive”</translation>
+    </message>
 </context>
 <context>
     <name>DerivationChain</name>
