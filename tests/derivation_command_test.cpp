@@ -68,7 +68,8 @@ private slots:
         QVERIFY2(!run.out.contains('\r'), run.out.constData());
         const QStringList lines = linesOf(run.out);
         QCOMPARE(lines.constFirst(), first);
-        static const QRegularExpression step(QStringLiteral("^= (\\S.*\\S)  \\[(\\p{Cyrillic}[^\\]]+)\\]$"));
+        static const QRegularExpression step(
+            QStringLiteral("^= (\\S(?:.*\\S)?)  \\[(\\p{Cyrillic}[^\\]]+)\\]$"));
         QString last = first;
         for (const QString &line : lines.mid(1)) {
             const QRegularExpressionMatch match = step.match(line);
@@ -86,40 +87,58 @@ private slots:
     }
 
     // What is no chain: one line on standard output with exit code 1, or a
-    // refusal on standard error with exit code 2.
+    // refusal on standard error with exit code 2 naming what cannot be read.
+    // "%1" in the arguments is a file that holds `file` (none: no such file).
     void what_is_no_chain_gets_one_line_data() {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err"); // a part of the one line
-        QTest::newRow("not equivalent")
-            << QStringList{"--derive", "A ^ B = A v B"} << 1 << "невярно: при A = 0, B = 1: преди 0, след 1\n"
-            << "";
-        QTest::newRow("not equivalent, other letters")
-            << QStringList{"--derive", "Q = P v Q"} << 1 << "невярно: при P = 1, Q = 0: преди 0, след 1\n"
-            << "";
-        QTest::newRow("no \"=\"") << QStringList{"--derive", "A v B"} << 2 << ""
+        QTest::newRow("not equivalent") << QStringList{"--derive", "A ^ B = A v B"} << QString() << 1
+                                        << "невярно: при A = 0, B = 1: преди 0, след 1\n"
+                                        << "";
+        QTest::newRow("not equivalent, other letters") << QStringList{"--derive", "Q = P v Q"} << QString()
+                                                       << 1 << "невярно: при P = 1, Q = 0: преди 0, след 1\n"
+                                                       << "";
+        QTest::newRow("no \"=\"") << QStringList{"--derive", "A v B"} << QString() << 2 << ""
                                   << "„--derive“ иска две формули с „=“ между тях (F = G)";
-        QTest::newRow("unreadable") << QStringList{"--derive", "A ^ = B"} << 2 << ""
+        QTest::newRow("unreadable") << QStringList{"--derive", "A ^ = B"} << QString() << 2 << ""
                                     << "„A ^ = B“: Грешка на позиция 5";
-        QTest::newRow("law 0") << QStringList{"--derive", "0"} << 2 << ""
+        QTest::newRow("law 0") << QStringList{"--derive", "0"} << QString() << 2 << ""
                                << "няма закон „0“";
-        QTest::newRow("law 22") << QStringList{"--derive", "22"} << 2 << ""
+        QTest::newRow("law 22") << QStringList{"--derive", "22"} << QString() << 2 << ""
                                 << "няма закон „22“";
-        QTest::newRow("simplify with \"=\"") << QStringList{"--simplify", "A = A"} << 2 << ""
+        QTest::newRow("simplify with \"=\"") << QStringList{"--simplify", "A = A"} << QString() << 2 << ""
                                              << "„--simplify“ иска една формула без „=“";
-        QTest::newRow("simplify unreadable") << QStringList{"--simplify", "A v"} << 2 << ""
+        QTest::newRow("simplify unreadable") << QStringList{"--simplify", "A v"} << QString() << 2 << ""
                                              << "„A v“: Грешка на позиция";
-        QTest::newRow("no formula") << QStringList{"--simplify"} << 2 << ""
+        QTest::newRow("no formula") << QStringList{"--simplify"} << QString() << 2 << ""
                                     << "„--simplify“ иска стойност";
-        QTest::newRow("two modes") << QStringList{"--derive", "3", "--check", "-"} << 2 << ""
+        QTest::newRow("two modes") << QStringList{"--derive", "3", "--check", "-"} << QString() << 2 << ""
                                    << "„--derive“ и „--check“ не могат да се дадат заедно";
+        QTest::newRow("an unreadable line") << QStringList{"--check", "%1"} << "A v B\n\n# ред 3\nA v (B\n"
+                                            << 2 << ""
+                                            << "„%1“, ред 4: Грешка на позиция 7: очаква се „)“\n";
+        QTest::newRow("two formulas on a line") << QStringList{"--check", "%1"} << "A = A v A ^ B\n"
+                                                << 2 << ""
+                                                << "„%1“, ред 1: Грешка на позиция";
+        QTest::newRow("no such file") << QStringList{"--check", "%1"} << QString() << 2 << ""
+                                      << "няма файл „%1“\n";
     }
     void what_is_no_chain_gets_one_line() {
         QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("chain.txt"));
+        QFile written(path);
+        if (!file.isNull())
+            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file.toUtf8()) > 0 &&
+                    written.flush());
+        arguments.replaceInStrings(QStringLiteral("%1"), path);
         const ProgramRun run = runProgram(arguments);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(QString::fromUtf8(run.out), out);
@@ -129,36 +148,41 @@ private slots:
         } else {
             QVERIFY2(error.count(QLatin1Char('\n')) == 1 && error.endsWith(QLatin1Char('\n')),
                      qPrintable(error));
-            QVERIFY2(error.contains(err), qPrintable(error));
+            QVERIFY2(error.contains(QString(err).replace(QStringLiteral("%1"), path)), qPrintable(error));
         }
     }
 
     void a_chain_is_checked_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QString>("out"); // a pattern the whole output matches
+        const auto exactly = [](const char *text) {
+            return QRegularExpression::escape(QString::fromUtf8(text));
+        };
         QTest::newRow("correct, blank and comment lines counted")
             << QByteArray("# Домашно 1\n!(A ^ B) v C\n\n= !A v !B v C  [Закон на де Морган]\n"
-                          "   \n# комутативен\nC v !B v !A\n")
+                          "   \n# комутативен\n!B v !A v C\n")
             << 0
-            << QByteArray(
-                   "4: вярно: Закон на де Морган\n7: вярно: Комутативен закон\nВерни стъпки: 2 от 2\n");
+            << exactly("4: вярно: Закон на де Морган\n7: вярно: Комутативен закон\nВерни стъпки: 2 от 2\n");
         QTest::newRow("another law claimed")
             << QByteArray("!(A ^ B)\r\n!A v !B  [Закон за поглъщане]\r\n") << 0
-            << QByteArray("2: вярно, но законът е Закон на де Морган\n"
-                          "Верни стъпки: 1 от 1\n");
-        QTest::newRow("a big step") << QByteArray("!(!A ^ !B)\nA v B\n") << 0
-                                    << QByteArray("2: голяма стъпка: BIG\nВерни стъпки: 1 от 1\n");
+            << exactly("2: вярно, но законът е Закон на де Морган\n"
+                       "Верни стъпки: 1 от 1\n");
+        QTest::newRow("a big step") << QByteArray("!(!A ^ !B)\nA v B\n")
+                                    << 0
+                                    // The laws are named when a short search finds them in time.
+                                    << "2: голяма стъпка: [^\\n]+\\nВерни стъпки: 1 от 1\\n";
         QTest::newRow("a common mistake, then a wrong step")
             << QByteArray("\xEF\xBB\xBF!(A ^ B)\n!A ^ !B\nA v !B\n") << 1
-            << QByteArray("2: честа грешка: де Морган без смяна на операцията\n"
-                          "3: невярно: при A = 0, B = 0: преди 1, след 1\nВерни стъпки: 0 от 2\n");
-        QTest::newRow("one formula") << QByteArray("A\n") << 0 << QByteArray("Верни стъпки: 0 от 0\n");
+            << exactly("2: честа грешка: де Морган без смяна на операцията\n"
+                       "3: невярно: при A = 1, B = 0: преди 0, след 1\nВерни стъпки: 0 от 2\n");
+        QTest::newRow("one formula") << QByteArray("A\n") << 0 << exactly("Верни стъпки: 0 от 0\n");
     }
     void a_chain_is_checked() {
         QFETCH(QByteArray, file);
         QFETCH(int, exitCode);
-        QFETCH(QByteArray, out);
+        QFETCH(QString, out);
+        const QRegularExpression whole(QRegularExpression::anchoredPattern(out));
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("домашно.txt"));
         QFile written(path);
@@ -166,38 +190,10 @@ private slots:
         written.close();
         for (const QStringList &arguments : {QStringList{"--check", path}, QStringList{"--check", "-"}}) {
             const ProgramRun run = runProgram(arguments, file);
-            QCOMPARE(run.out, out);
+            QVERIFY2(whole.match(QString::fromUtf8(run.out)).hasMatch(), run.out.constData());
             QCOMPARE(run.err, QByteArray());
             QCOMPARE(run.exitCode, exitCode);
         }
-    }
-
-    // Exit code 2 and one line that names what could not be read.
-    void what_cannot_be_read_is_named_data() {
-        QTest::addColumn<QString>("file"); // none: no such file
-        QTest::addColumn<QString>("err");
-        QTest::newRow("an unreadable line")
-            << "A v B\n\n# ред 3\nA v (B\n"
-            << "„%1“, ред 4: Грешка на позиция 7: очаква се оператор (^, v, Xor, ->, <-->) или „)“\n";
-        QTest::newRow("two formulas on a line") << "A = A v A ^ B\n"
-                                                << "„%1“, ред 1: Грешка на позиция";
-        QTest::newRow("no such file") << QString() << "няма файл „%1“\n";
-    }
-    void what_cannot_be_read_is_named() {
-        QFETCH(QString, file);
-        QFETCH(QString, err);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("chain.txt"));
-        if (!file.isNull()) {
-            QFile written(path);
-            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file.toUtf8()) > 0);
-        }
-        const ProgramRun run = runProgram({QStringLiteral("--check"), path});
-        QCOMPARE(run.exitCode, 2);
-        QCOMPARE(run.out, QByteArray());
-        const QString error = QString::fromUtf8(run.err);
-        QVERIFY2(error.count(QLatin1Char('\n')) == 1, qPrintable(error));
-        QVERIFY2(error.contains(err.arg(path)), qPrintable(error));
     }
 
     // The derivation window's saved chain, a big step and a claimed law

@@ -133,9 +133,10 @@ private slots:
         for (QString text : std::as_const(marked)) {
             text.replace(QStringLiteral("\\n"), QStringLiteral("\n"))
                 .replace(QStringLiteral("\\\""), QStringLiteral("\""));
+            // Escaped as lupdate writes it: quotes and apostrophes too.
             const QString source =
                 QStringLiteral("<source>%1</source>")
-                    .arg(text.toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\"")));
+                    .arg(text.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&apos;")));
             if (!ts.contains(source))
                 missing << text;
         }

@@ -172,22 +172,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Извежда G от F стъпка по стъпка, всяка стъпка с името на закона си; с номер N (от 1 до 21) – дясната страна на закон N от лявата само с четиринадесетте основни закона.
-Пример: boolean-laws --derive &quot;A v A ^ B = A&quot;
-Пример: boolean-laws --derive 3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>„--derive“ иска две формули с „=“ между тях (F = G) или номер на закон от 1 до 21, а не „%1“</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Опростява формулата F стъпка по стъпка до минимална ДНФ (с най-малко литерали) или до 0 или 1, всяка стъпка с името на закона си.
-Пример: boolean-laws --simplify &quot;A v A ^ B&quot;</source>
+        <source>„--simplify“ иска една формула без „=“, а не „%1“; за две формули вижте „--derive“</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>„--simplify“ иска една формула без „=“, а не „%1“; за две формули вижте „--derive“</source>
+        <source>Извежда G от F стъпка по стъпка, всяка стъпка с името на закона си; с номер N (от 1 до 21) – дясната страна на закон N от лявата само с четиринадесетте основни закона.
+Пример: boolean-laws --derive &apos;A v A ^ B = A&apos;
+Пример: boolean-laws --derive 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Опростява формулата F стъпка по стъпка до минимална ДНФ (с най-малко литерали) или до 0 или 1, всяка стъпка с името на закона си.
+Пример: boolean-laws --simplify &apos;A v A ^ B&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -25,7 +25,7 @@ Mode deriveMode() {
         CommandLine::tr(
             "Извежда G от F стъпка по стъпка, всяка стъпка с името на закона си; с номер N (от 1 "
             "до 21) – дясната страна на закон N от лявата само с четиринадесетте основни закона.\n"
-            "Пример: boolean-laws --derive \"A v A ^ B = A\"\n"
+            "Пример: boolean-laws --derive 'A v A ^ B = A'\n"
             "Пример: boolean-laws --derive 3"),
         QStringLiteral("F = G|N"));
     return {derive, {}, [derive](const Request &request) {

@@ -12,7 +12,7 @@ Mode simplifyMode() {
         QStringLiteral("simplify"),
         CommandLine::tr("Опростява формулата F стъпка по стъпка до минимална ДНФ (с най-малко литерали) "
                         "или до 0 или 1, всяка стъпка с името на закона си.\n"
-                        "Пример: boolean-laws --simplify \"A v A ^ B\""),
+                        "Пример: boolean-laws --simplify 'A v A ^ B'"),
         QStringLiteral("F"));
     return {simplify, {}, [simplify](const Request &request) {
                 const QString formula = request.parser.value(simplify);
