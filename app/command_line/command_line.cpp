@@ -49,14 +49,22 @@ void addOptions(QCommandLineParser &parser, const Standard &standard) {
     }
 }
 
+// One of QCommandLineParser's error texts in the language of Qt's catalogue,
+// as a pattern whose one group captures the option it names.
+QRegularExpression parserMessage(const char *text) {
+    QString pattern = QRegularExpression::escape(QCoreApplication::translate("QCommandLineParser", text));
+    pattern.replace(QRegularExpression::escape(QStringLiteral("%1")), QStringLiteral("(.*?)"));
+    return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'));
+}
+
 // The argument as typed that the parser could not take: an unknown option
 // ("-x", "--prove", "-platform"), or a value given to an option without one
 // ("--help=all").
 QString unreadArgument(const QStringList &arguments, const QCommandLineParser &parser) {
     const QStringList unknown = parser.unknownOptionNames();
     // "Unexpected value after '--help'."
-    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '([^']*)'"));
-    const QString valued = unexpected.match(parser.errorText()).captured(1);
+    const QString valued =
+        parserMessage("Unexpected value after '%1'.").match(parser.errorText()).captured(1);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (argument == QStringLiteral("--"))
@@ -79,8 +87,8 @@ QString unreadArgument(const QStringList &arguments, const QCommandLineParser &p
 Answer parseRefusal(const Request &request) {
     const QString error = request.parser.errorText();
     // "Missing value after '--proof'.": the option named is the one typed.
-    static const QRegularExpression missing(QStringLiteral("^Missing value after '(-[^']*)'"));
-    if (const QRegularExpressionMatch match = missing.match(error); match.hasMatch()) {
+    if (const QRegularExpressionMatch match = parserMessage("Missing value after '%1'.").match(error);
+        match.hasMatch() && match.captured(1).startsWith(QLatin1Char('-'))) {
         const QString typed = match.captured(1);
         const QString name = typed.startsWith(QStringLiteral("--")) ? typed : QLatin1Char('-') + typed;
         return request.refuse(CommandLine::tr("„%1“ иска стойност; вижте „%2 --help“"),
