@@ -40,43 +40,43 @@
 на закона и пресмята двете му страни стъпка по стъпка, ред по ред.
 Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей.</source>
         <translation>Theorems and identities of Boolean algebra.
-Choose a law and the 0/1 values of A, B (and C): the program writes the law's
+Choose a law and the 0/1 values of A, B (and C): the program writes the law&apos;s
 formula and evaluates both its sides step by step, line by line.
 Without arguments it opens a window; --proof and --sheet work without a display.</translation>
     </message>
     <message>
         <source>„%1“ иска стойност; вижте „%2 --help“</source>
-        <translation>"%1" needs a value; see "%2 --help"</translation>
+        <translation>&quot;%1&quot; needs a value; see &quot;%2 --help&quot;</translation>
     </message>
     <message>
         <source>непознат аргумент „%1“; вижте „%2 --help“</source>
-        <translation>unknown argument "%1"; see "%2 --help"</translation>
+        <translation>unknown argument &quot;%1&quot;; see &quot;%2 --help&quot;</translation>
     </message>
     <message>
         <source>„%1“ е дадена два пъти</source>
-        <translation>"%1" is given twice</translation>
+        <translation>&quot;%1&quot; is given twice</translation>
     </message>
     <message>
         <source>„%1“ и „%2“ не могат да се дадат заедно</source>
-        <translation>"%1" and "%2" cannot be given together</translation>
+        <translation>&quot;%1&quot; and &quot;%2&quot; cannot be given together</translation>
     </message>
     <message>
         <source>„%1“ не може да се даде заедно с „%2“</source>
-        <translation>"%1" cannot be given together with "%2"</translation>
+        <translation>&quot;%1&quot; cannot be given together with &quot;%2&quot;</translation>
     </message>
     <message>
         <source>„%1“ се дава само с „%2“</source>
-        <translation>"%1" is given only with "%2"</translation>
+        <translation>&quot;%1&quot; is given only with &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Отпечатва картата на Карно на формулата F (от 2 до 4 променливи) и минималните ѝ ДНФ и КНФ; за формула с „=“ – картите на двете страни и дали съвпадат.
 Пример: boolean-laws --kmap A^BvC^D</source>
-        <translation>Prints the Karnaugh map of formula F (2 to 4 variables) and its minimal DNF and CNF; for a formula with "=", the maps of both sides and whether they match.
+        <translation>Prints the Karnaugh map of formula F (2 to 4 variables) and its minimal DNF and CNF; for a formula with &quot;=&quot;, the maps of both sides and whether they match.
 Example: boolean-laws --kmap A^BvC^D</translation>
     </message>
     <message>
         <source>„%1“: %2</source>
-        <translation>"%1": %2</translation>
+        <translation>&quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Отпечатва доказателството на закон N (от 1 до 21), както го показва прозорецът, за всички стойности на A, B (и C) подред.
@@ -96,11 +96,11 @@ Example: boolean-laws --proof 7 --values 101</translation>
     </message>
     <message>
         <source>няма закон „%1“: номерът е от 1 до 21</source>
-        <translation>there is no law "%1": the number is from 1 to 21</translation>
+        <translation>there is no law &quot;%1&quot;: the number is from 1 to 21</translation>
     </message>
     <message>
         <source>закон %1 иска %2 цифри 0 или 1 (за %3), а не „%4“</source>
-        <translation>law %1 needs %2 digits 0 or 1 (for %3), not "%4"</translation>
+        <translation>law %1 needs %2 digits 0 or 1 (for %3), not &quot;%4&quot;</translation>
     </message>
     <message>
         <source>A и B</source>
@@ -119,7 +119,7 @@ Example: boolean-laws --sheet all --output laws.pdf</translation>
     <message>
         <source>С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html.
 Пример: boolean-laws --sheet 3 --output закон-3.html</source>
-        <translation>With --sheet: the sheet's file, PDF (A4) or HTML by its ending .pdf or .html.
+        <translation>With --sheet: the sheet&apos;s file, PDF (A4) or HTML by its ending .pdf or .html.
 Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
@@ -128,15 +128,15 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>„--sheet“ иска и „--output ФАЙЛ“ (.pdf или .html)</source>
-        <translation>"--sheet" also needs "--output FILE" (.pdf or .html)</translation>
+        <translation>&quot;--sheet&quot; also needs &quot;--output FILE&quot; (.pdf or .html)</translation>
     </message>
     <message>
         <source>„--sheet“ иска номер на закон от 1 до 21 или „all“, а не „%1“</source>
-        <translation>"--sheet" needs a law number from 1 to 21 or "all", not "%1"</translation>
+        <translation>&quot;--sheet&quot; needs a law number from 1 to 21 or &quot;all&quot;, not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>файлът „%1“ трябва да завършва на .pdf или .html</source>
-        <translation>the file "%1" must end in .pdf or .html</translation>
+        <translation>the file &quot;%1&quot; must end in .pdf or .html</translation>
     </message>
     <message>
         <source>Езикът на отговорите и на прозореца само за това пускане: bg (български, по подразбиране) или en (английски).</source>
@@ -148,7 +148,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>непознат език „%1“: --language е bg (български) или en (English)</source>
-        <translation>unknown language "%1": --language is bg (Bulgarian) or en (English)</translation>
+        <translation>unknown language &quot;%1&quot;: --language is bg (Bulgarian) or en (English)</translation>
     </message>
     <message>
         <source>няма файл „%1“</source>
@@ -165,7 +165,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     <message>
         <source>Проверява извеждане от файла ФАЙЛ (или от стандартния вход при „-“): по една формула на ред, по желание със закона в скоби накрая („  [Закон на де Морган]“); празните редове и редовете с # се прескачат. За всяка стъпка отпечатва номера на реда и присъдата, накрая „Верни стъпки: N от M“.
 Пример: boolean-laws --check домашно.txt</source>
-        <translation>Checks a derivation from the file FILE (or from standard input for “-”): one formula a line, optionally with the law in brackets at the end (“  [De Morgan's law]”); empty lines and lines with # are skipped. For each step it prints the line number and the verdict, and at the end “Correct steps: N of M”.
+        <translation>Checks a derivation from the file FILE (or from standard input for “-”): one formula a line, optionally with the law in brackets at the end (“  [De Morgan&apos;s law]”); empty lines and lines with # are skipped. For each step it prints the line number and the verdict, and at the end “Correct steps: N of M”.
 Example: boolean-laws --check homework.txt</translation>
     </message>
     <message>
@@ -178,7 +178,7 @@ Example: boolean-laws --check homework.txt</translation>
     </message>
     <message>
         <source>в границите на търсенето не е намерено извеждане</source>
-        <translation>no derivation was found within the search's bounds</translation>
+        <translation>no derivation was found within the search&apos;s bounds</translation>
     </message>
     <message>
         <source>„--derive“ иска две формули с „=“ между тях (F = G) или номер на закон от 1 до 21, а не „%1“</source>
@@ -190,17 +190,17 @@ Example: boolean-laws --check homework.txt</translation>
     </message>
     <message>
         <source>Извежда G от F стъпка по стъпка, всяка стъпка с името на закона си; с номер N (от 1 до 21) – дясната страна на закон N от лявата само с четиринадесетте основни закона.
-Пример: boolean-laws --derive 'A v A ^ B = A'
+Пример: boolean-laws --derive &apos;A v A ^ B = A&apos;
 Пример: boolean-laws --derive 3</source>
         <translation>Derives G from F step by step, each step with the name of its law; with a number N (1 to 21), the right side of law N from its left side by the fourteen basic laws only.
-Example: boolean-laws --derive 'A v A ^ B = A'
+Example: boolean-laws --derive &apos;A v A ^ B = A&apos;
 Example: boolean-laws --derive 3</translation>
     </message>
     <message>
         <source>Опростява формулата F стъпка по стъпка до минимална ДНФ (с най-малко литерали) или до 0 или 1, всяка стъпка с името на закона си.
-Пример: boolean-laws --simplify 'A v A ^ B'</source>
+Пример: boolean-laws --simplify &apos;A v A ^ B&apos;</source>
         <translation>Simplifies formula F step by step to a minimal DNF (the fewest literals) or to 0 or 1, each step with the name of its law.
-Example: boolean-laws --simplify 'A v A ^ B'</translation>
+Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Подсказка: в границите на търсенето не е намерено извеждане до целта.</source>
-        <translation>Hint: no derivation to the goal was found within the search's bounds.</translation>
+        <translation>Hint: no derivation to the goal was found within the search&apos;s bounds.</translation>
     </message>
     <message>
         <source>Подсказка: следващият закон е %1.</source>
@@ -392,7 +392,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>В границите на търсенето не е намерено извеждане до целта.</source>
-        <translation>No derivation to the goal was found within the search's bounds.</translation>
+        <translation>No derivation to the goal was found within the search&apos;s bounds.</translation>
     </message>
     <message>
         <source>Началната формула остава; няма стъпка за отмяна.</source>
@@ -733,7 +733,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     <name>KarnaughWindow</name>
     <message>
         <source>Карта на Карно…</source>
-        <translation>Karnaugh Map…</translation>
+        <translation>Karnaugh map…</translation>
     </message>
     <message>
         <source>Формула</source>
@@ -741,7 +741,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Формулата, чиито карти се виждат: тази от таблицата на истинност, ако там е въведена своя, иначе формулата на избрания закон</source>
-        <translation>The formula whose maps are shown: the truth table's own formula if one was typed there, otherwise the chosen law's formula</translation>
+        <translation>The formula whose maps are shown: the truth table&apos;s own formula if one was typed there, otherwise the chosen law&apos;s formula</translation>
     </message>
     <message>
         <source>Формула:</source>
@@ -753,7 +753,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Картата на дясната страна на формулата</source>
-        <translation>The map of the formula's right side</translation>
+        <translation>The map of the formula&apos;s right side</translation>
     </message>
     <message>
         <source>Сравнение</source>
@@ -869,7 +869,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Карта на Карно – %1</source>
-        <translation>Karnaugh Map – %1</translation>
+        <translation>Karnaugh map – %1</translation>
     </message>
     <message>
         <source>Лява страна</source>
@@ -881,11 +881,11 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Картата на лявата страна на формулата</source>
-        <translation>The map of the formula's left side</translation>
+        <translation>The map of the formula&apos;s left side</translation>
     </message>
     <message>
         <source>Картата на стойността на формулата</source>
-        <translation>The map of the formula's value</translation>
+        <translation>The map of the formula&apos;s value</translation>
     </message>
     <message>
         <source>Картите съвпадат</source>
@@ -901,11 +901,11 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Очертай групите на лявата карта с мишката или с клавишите и натисни „Провери“.</source>
-        <translation>Draw the groups on the left map with the mouse or the keys, then press "Check".</translation>
+        <translation>Draw the groups on the left map with the mouse or the keys, then press &quot;Check&quot;.</translation>
     </message>
     <message>
         <source>Очертай групите на картата с мишката или с клавишите и натисни „Провери“.</source>
-        <translation>Draw the groups on the map with the mouse or the keys, then press "Check".</translation>
+        <translation>Draw the groups on the map with the mouse or the keys, then press &quot;Check&quot;.</translation>
     </message>
 </context>
 <context>
@@ -935,11 +935,11 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>папката „%1“ не съществува</source>
-        <translation>the folder "%1" does not exist</translation>
+        <translation>the folder &quot;%1&quot; does not exist</translation>
     </message>
     <message>
         <source>листът не е записан в „%1“: %2</source>
-        <translation>the sheet was not written to "%1": %2</translation>
+        <translation>the sheet was not written to &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Булеви закони: доказателства</source>
@@ -951,7 +951,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>листът не е отпечатан на „%1“</source>
-        <translation>the sheet was not printed on "%1"</translation>
+        <translation>the sheet was not printed on &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Избраният закон (%1: %2)</source>
@@ -1010,7 +1010,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Карта на Карно</source>
-        <translation>Karnaugh Map</translation>
+        <translation>Karnaugh map</translation>
     </message>
     <message>
         <source>Доказателства</source>
@@ -1063,7 +1063,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Формулата на избрания закон. Променете я, за да видите таблицата на своя формула; Escape връща формулата на закона</source>
-        <translation>The chosen law's formula. Change it to see the table of your own formula; Escape brings back the law's formula</translation>
+        <translation>The chosen law&apos;s formula. Change it to see the table of your own formula; Escape brings back the law&apos;s formula</translation>
     </message>
     <message>
         <source>Всички стойности на променливите, по един ред; изберете ред, за да видите доказателството за него</source>
@@ -1191,15 +1191,15 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Формулата на &amp;закона</source>
-        <translation>The &amp;law's formula</translation>
+        <translation>The &amp;law&apos;s formula</translation>
     </message>
     <message>
         <source>Формулата на закона</source>
-        <translation>The law's formula</translation>
+        <translation>The law&apos;s formula</translation>
     </message>
     <message>
         <source>Връща в полето формулата на избрания закон (Escape в полето)</source>
-        <translation>Puts the chosen law's formula back in the field (Escape in the field)</translation>
+        <translation>Puts the chosen law&apos;s formula back in the field (Escape in the field)</translation>
     </message>
     <message>
         <source>Грешка на позиция 1000: очаква се променлива (A, B, C), 0, 1, „!“ или „(“</source>
@@ -1268,11 +1268,11 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Закон за съкращаване (де Морган) NAND: </source>
-        <translation>De Morgan's law (NAND):</translation>
+        <translation>De Morgan&apos;s law (NAND):</translation>
     </message>
     <message>
         <source>Закон за съкращаване (де Морган) NOR:  </source>
-        <translation>De Morgan's law (NOR):</translation>
+        <translation>De Morgan&apos;s law (NOR):</translation>
     </message>
     <message>
         <source>Закон за преместване: </source>
@@ -1359,7 +1359,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Закон на де Морган</source>
-        <translation>De Morgan's law</translation>
+        <translation>De Morgan&apos;s law</translation>
     </message>
     <message>
         <source>Определение на Xor</source>
