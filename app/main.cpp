@@ -4,19 +4,23 @@
 #include "display_check.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
+#include "language.h"
+#include "language_menu.h"
 #include "law_selection.h"
 #include "program_identity.h"
 #include "proof_sheet_actions.h"
-#include "qt_translation.h"
+#include "remembered_language.h"
 #include "truth_table_window.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
     // Any argument is answered (--help, --version) or refused without a
-    // display; only a bare start opens the window.
+    // display; only a bare start, or --language alone, opens the window.
+    const std::optional<language::Language> asked = command_line::askedLanguage(argc, argv);
     if (argc > 1)
-        return command_line::answerAndExit(argc, argv);
+        if (const std::optional<int> exitCode = command_line::answerAndExit(argc, argv))
+            return *exitCode;
 
     const char *programName = argc > 0 ? argv[0] : program::executableName;
     if (!display::reachable(programName))
@@ -26,7 +30,9 @@ int main(int argc, char *argv[]) {
     display::guardPlatformStart(programName);
     QApplication application(argc, argv);
     display::endPlatformGuard();
-    qt_translation::installBulgarian(application);
+    // Bulgarian whatever the desktop's locale, unless asked for this run or
+    // chosen in the menu before.
+    language::apply(asked.value_or(language::remembered()));
 
     // One selection, shown and set by every window.
     LawSelection selection;
@@ -35,6 +41,7 @@ int main(int argc, char *argv[]) {
     KarnaughWindow::attachTo(window);
     attachDerivationWindow(window);
     addProofSheetItems(window);
+    attachLanguageMenu(window);
     window.show();
     return application.exec();
 }

@@ -35,8 +35,12 @@ std::string captionOf(int row, const Assignment &values) {
 }
 
 std::string proofText(int row, const Assignment &values) {
+    return proofText(row, values, catalogue::lawCatalogue.at(std::size_t(row)).name);
+}
+
+std::string proofText(int row, const Assignment &values, std::string_view name) {
     const catalogue::LawRow &law = catalogue::lawCatalogue.at(std::size_t(row));
-    const std::string withCrLf = provers::lawProof(static_cast<std::int16_t>(row), law.name, law.formula,
+    const std::string withCrLf = provers::lawProof(static_cast<std::int16_t>(row), name, law.formula,
                                                    provers::formValuesOf(values[0], values[1], values[2]));
     std::string text;
     text.reserve(withCrLf.size());

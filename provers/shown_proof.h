@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace shown_proof {
@@ -27,6 +28,9 @@ int variableCount(int row);
 std::vector<Assignment> assignmentsOf(int row);
 
 std::string proofText(int row, const Assignment &values);
+// The same with the header naming the law as `name` (a translated name,
+// its blanks and colon as they are to show); the other lines are the same.
+std::string proofText(int row, const Assignment &values, std::string_view name);
 
 // "A = 1, B = 0, C = 1": the values a proof is for, as its caption.
 std::string captionOf(int row, const Assignment &values);

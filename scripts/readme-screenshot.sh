@@ -9,6 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p docs
 scripts/screenshot.sh docs/screenshot.png 17 0 1 1
+# - docs/screenshot-en.png: the same in English (--language en).
+SHOW_LANGUAGE=en scripts/screenshot.sh docs/screenshot-en.png 17 0 1 1
 scripts/screenshot.sh docs/truth-table.png 5 0 1 0 table '!(A ^ B) = !A ^ !B'
 # - docs/check-yourself.png: "check yourself" on the transposition law, some
 #   answers right, some wrong, one cell left blank, checked: 12 of 16.

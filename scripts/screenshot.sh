@@ -11,6 +11,7 @@
 # Karnaugh-map window, with groups drawn by KEYS (see tools/show_window.cpp);
 # the fourth the derivation window, with STEPS (between "|") checked and LAST
 # typed.
+# SHOW_LANGUAGE=en before the command shoots the windows in English.
 # It builds in build/ (BUILD_DIR=... for another folder), with the tests and
 # the developer tools on.
 set -euo pipefail
@@ -27,9 +28,12 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   app=$!
   sleep 2
   if [ "${6:-}" = table ] || [ "${6:-}" = kmap ] || [ "${6:-}" = derive ]; then
-    case "$6" in
-      table) title="Таблица на истинност" ;;
-      kmap) title="Карта на Карно" ;;
+    case "${SHOW_LANGUAGE:-bg}-$6" in
+      en-table) title="Truth table" ;;
+      en-kmap) title="Karnaugh map" ;;
+      en-derive) title="Derivation" ;;
+      *-table) title="Таблица на истинност" ;;
+      *-kmap) title="Карта на Карно" ;;
       *) title="Извеждане" ;;
     esac
     id=$(xwininfo -root -tree | awk -v t="\"$title" "index(\$0, t) { print \$1; exit }")

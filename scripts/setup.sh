@@ -17,8 +17,9 @@ esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 
-# Qt's Bulgarian translations give the text boxes' context menu in Bulgarian.
-packages=(cmake g++ make qt6-base-dev fonts-liberation qt6-translations-l10n)
+# Qt's Bulgarian translations give the text boxes' context menu in Bulgarian;
+# lrelease (qt6-l10n-tools) compiles the program's own translations.
+packages=(cmake g++ make qt6-base-dev fonts-liberation qt6-translations-l10n qt6-l10n-tools)
 if [ "$mode" = test ]; then
   # The packaging tests validate the desktop entry and metainfo and build the
   # .deb (cpack needs `file`, dpkg-shlibdeps comes with dpkg-dev).
@@ -30,8 +31,6 @@ if [ "$mode" = test ]; then
   # The proof sheets' PDF is read back as text; the sources' layout is
   # checked against .clang-format.
   packages+=(poppler-utils clang-format)
-  # lupdate, for the translation files (target update_translations).
-  packages+=(qt6-l10n-tools)
 fi
 
 "$root/scripts/install-missing.sh" "${packages[@]}"

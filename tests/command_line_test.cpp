@@ -166,7 +166,8 @@ private slots:
                                  QStringLiteral("(^|[^-\\w])%1\\b").arg(QRegularExpression::escape(name)))),
                          qPrintable(name));
         }
-        QCOMPARE(options, 10); // help, version, proof, values, sheet, output, kmap, derive, simplify, check
+        QCOMPARE(options,
+                 11); // help, version, language, proof, values, sheet, output, kmap, derive, simplify, check
     }
 
     void the_program_answers_without_a_display() {

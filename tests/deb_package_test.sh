@@ -39,6 +39,7 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort 
   echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
   echo usr/share/doc/boolean-laws/copyright
   echo usr/share/man/man1/boolean-laws.1.gz
+  echo usr/share/man/en/man1/boolean-laws.1.gz
 } | sort >"$work/expected"
 if ! diff -u "$work/expected" "$work/files"; then
   fail "the package's file list differs from the expected one (- expected, + packaged)"

@@ -16,10 +16,13 @@
 // opens the derivation window on the law, as Ctrl+D would, and types each
 // of STEPS (formulas between "|") into "Следваща стъпка" with Enter, waiting
 // for each verdict; LAST is typed and left unchecked.
+// SHOW_LANGUAGE=en in the environment shows the windows in English
+// (Bulgarian otherwise, as the program starts).
 
 #include "derivation_opening.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
+#include "language.h"
 #include "truth_table_window.h"
 
 #include <QAction>
@@ -110,6 +113,8 @@ void derive(const QWidget &window, const char *steps, const char *last) {
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
+    language::apply(
+        language::fromCode(qEnvironmentVariable("SHOW_LANGUAGE")).value_or(language::Language::Bulgarian));
     Inf_Tarvisko window;
     QAction *openTable = TruthTableWindow::attachTo(window);
     QAction *openDerivation = attachDerivationWindow(window);

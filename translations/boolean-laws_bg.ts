@@ -131,6 +131,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Езикът на отговорите и на прозореца само за това пускане: bg (български, по подразбиране) или en (английски).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЕЗИК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>непознат език „%1“: --language е bg (български) или en (English)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>няма файл „%1“</source>
         <translation type="unfinished"></translation>
     </message>
@@ -454,9 +466,9 @@
     </message>
     <message numerus="yes">
         <source>Група %1 има %n клетки, а група може да има само 1, 2, 4, 8 или 16 клетки.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Група %1 има %n клетка, а група може да има само 1, 2, 4, 8 или 16 клетки.</numerusform>
+            <numerusform>Група %1 има %n клетки, а група може да има само 1, 2, 4, 8 или 16 клетки.</numerusform>
         </translation>
     </message>
     <message>
@@ -477,9 +489,9 @@
     </message>
     <message numerus="yes">
         <source>%n единици не са покрити; първата е в клетка %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n единица не е покрита; тя е в клетка %1.</numerusform>
+            <numerusform>%n единици не са покрити; първата е в клетка %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -492,9 +504,9 @@
     </message>
     <message numerus="yes">
         <source>%n клетки</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n клетка</numerusform>
+            <numerusform>%n клетки</numerusform>
         </translation>
     </message>
     <message>
@@ -675,9 +687,9 @@
     <name>KarnaughTexts</name>
     <message numerus="yes">
         <source>Карта на Карно има само за формули с 2 до 4 променливи, а тази формула има %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Карта на Карно има само за формули с 2 до 4 променливи, а тази формула има %n.</numerusform>
+            <numerusform>Карта на Карно има само за формули с 2 до 4 променливи, а тази формула има %n.</numerusform>
         </translation>
     </message>
     <message>
@@ -885,6 +897,21 @@
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>български</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Език / Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProofSheet</name>
     <message>
         <source>стр. %1 от %2</source>
@@ -920,9 +947,9 @@
     </message>
     <message numerus="yes">
         <source>Всички %n закона</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Всички %n закона</numerusform>
+            <numerusform>Всички %n закона</numerusform>
         </translation>
     </message>
     <message>
@@ -990,16 +1017,16 @@
     </message>
     <message numerus="yes">
         <source>Не е тъждество: страните се различават на %1 от %n реда (отбелязани с ✗).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не е тъждество: страните се различават на %1 от %n ред (отбелязани с ✗).</numerusform>
+            <numerusform>Не е тъждество: страните се различават на %1 от %n реда (отбелязани с ✗).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Не е тъждество: формулата е невярна на %1 от %n реда (отбелязани с ✗).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не е тъждество: формулата е невярна на %1 от %n ред (отбелязани с ✗).</numerusform>
+            <numerusform>Не е тъждество: формулата е невярна на %1 от %n реда (отбелязани с ✗).</numerusform>
         </translation>
     </message>
     <message>
@@ -1203,9 +1230,9 @@
     </message>
     <message numerus="yes">
         <source>готово: %n стъпки</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>готово: %n стъпка</numerusform>
+            <numerusform>готово: %n стъпки</numerusform>
         </translation>
     </message>
 </context>

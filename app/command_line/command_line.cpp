@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "language.h"
 #include "mode.h"
 #include "program_identity.h"
 #include "proof_sheet.h"
-#include "qt_translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,6 +24,11 @@ struct Standard {
                             CommandLine::tr("Показва тази помощ и излиза.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                CommandLine::tr("Показва версията и излиза.")};
+    QCommandLineOption language{
+        QStringLiteral("language"),
+        CommandLine::tr("Езикът на отговорите и на прозореца само за това пускане: bg (български, по "
+                        "подразбиране) или en (английски)."),
+        CommandLine::tr("ЕЗИК")};
 };
 
 void addOptions(QCommandLineParser &parser, const Standard &standard) {
@@ -36,11 +41,20 @@ void addOptions(QCommandLineParser &parser, const Standard &standard) {
     // Qt's window options, which this program refuses.
     parser.addOption(standard.help);
     parser.addOption(standard.version);
+    parser.addOption(standard.language);
     for (const Mode &mode : modes()) {
         parser.addOption(mode.option);
         for (const QCommandLineOption &companion : mode.companions)
             parser.addOption(companion);
     }
+}
+
+// One of QCommandLineParser's error texts in the language of Qt's catalogue,
+// as a pattern whose one group captures the option it names.
+QRegularExpression parserMessage(const char *text) {
+    QString pattern = QRegularExpression::escape(QCoreApplication::translate("QCommandLineParser", text));
+    pattern.replace(QRegularExpression::escape(QStringLiteral("%1")), QStringLiteral("(.*?)"));
+    return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'));
 }
 
 // The argument as typed that the parser could not take: an unknown option
@@ -49,8 +63,8 @@ void addOptions(QCommandLineParser &parser, const Standard &standard) {
 QString unreadArgument(const QStringList &arguments, const QCommandLineParser &parser) {
     const QStringList unknown = parser.unknownOptionNames();
     // "Unexpected value after '--help'."
-    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '([^']*)'"));
-    const QString valued = unexpected.match(parser.errorText()).captured(1);
+    const QString valued =
+        parserMessage("Unexpected value after '%1'.").match(parser.errorText()).captured(1);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (argument == QStringLiteral("--"))
@@ -73,8 +87,8 @@ QString unreadArgument(const QStringList &arguments, const QCommandLineParser &p
 Answer parseRefusal(const Request &request) {
     const QString error = request.parser.errorText();
     // "Missing value after '--proof'.": the option named is the one typed.
-    static const QRegularExpression missing(QStringLiteral("^Missing value after '(-[^']*)'"));
-    if (const QRegularExpressionMatch match = missing.match(error); match.hasMatch()) {
+    if (const QRegularExpressionMatch match = parserMessage("Missing value after '%1'.").match(error);
+        match.hasMatch() && match.captured(1).startsWith(QLatin1Char('-'))) {
         const QString typed = match.captured(1);
         const QString name = typed.startsWith(QStringLiteral("--")) ? typed : QLatin1Char('-') + typed;
         return request.refuse(CommandLine::tr("„%1“ иска стойност; вижте „%2 --help“"),
@@ -95,10 +109,12 @@ std::optional<Answer> misuse(const Request &request, const Standard &standard) {
         return request.refuse(
             CommandLine::tr("непознат аргумент „%1“; вижте „%2 --help“"),
             {words.isEmpty() ? QStringLiteral("--") : words.constFirst(), request.arguments.constFirst()});
+    QList<QCommandLineOption> once{standard.language};
     for (const Mode &mode : modes())
-        for (const QCommandLineOption &option : QList<QCommandLineOption>{mode.option} + mode.companions)
-            if (parser.values(option).size() > 1)
-                return request.refuse(CommandLine::tr("„%1“ е дадена два пъти"), {dashed(option)});
+        once += QList<QCommandLineOption>{mode.option} + mode.companions;
+    for (const QCommandLineOption &option : once)
+        if (parser.values(option).size() > 1)
+            return request.refuse(CommandLine::tr("„%1“ е дадена два пъти"), {dashed(option)});
 
     const Mode *chosen = nullptr;
     for (const Mode &mode : modes()) {
@@ -138,9 +154,34 @@ std::optional<Answer> misuse(const Request &request, const Standard &standard) {
 
 } // namespace
 
+std::optional<QString> languageArgument(const QStringList &arguments) {
+    std::optional<QString> value;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QStringLiteral("--"))
+            break;
+        if (argument == QStringLiteral("--language") && i + 1 < arguments.size())
+            value = arguments[++i];
+        else if (argument.startsWith(QStringLiteral("--language=")))
+            value = argument.section(QLatin1Char('='), 1);
+    }
+    return value;
+}
+
+std::optional<Answer> languageRefusal(const QStringList &arguments) {
+    const std::optional<QString> code = languageArgument(arguments);
+    if (!code || language::fromCode(*code))
+        return std::nullopt;
+    QCommandLineParser parser;
+    return Request{arguments, parser}.refuse(
+        CommandLine::tr("непознат език „%1“: --language е bg (български) или en (English)"), {*code});
+}
+
 std::optional<Answer> answer(const QStringList &arguments) {
     if (arguments.size() <= 1)
         return std::nullopt;
+    if (std::optional<Answer> refused = languageRefusal(arguments))
+        return refused;
     const Standard standard;
     QCommandLineParser parser;
     addOptions(parser, standard);
@@ -161,7 +202,12 @@ std::optional<Answer> answer(const QStringList &arguments) {
     for (const Mode &mode : modes())
         if (parser.isSet(mode.option))
             return mode.run(request);
-    return std::nullopt; // not reached: parse() took at least one option
+    return std::nullopt; // --language alone: the window opens in that language
+}
+
+std::optional<language::Language> askedLanguage(const QStringList &arguments) {
+    const std::optional<QString> code = languageArgument(arguments);
+    return code ? language::fromCode(*code) : std::nullopt;
 }
 
 namespace {
@@ -174,7 +220,8 @@ int print(const Answer &reply) {
 
 // A sheet needs fonts, so a QGuiApplication, but never a window system: the
 // offscreen platform has the fonts and needs no display.
-int writeSheet(const QString &programName, const SheetRequest &request, char *argv0) {
+int writeSheet(const QString &programName, const SheetRequest &request, char *argv0,
+               language::Language language) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The platform's notes (such as an unset XDG_RUNTIME_DIR) are not the
     // user's business: standard error keeps to the one line of a failure.
@@ -185,6 +232,7 @@ int writeSheet(const QString &programName, const SheetRequest &request, char *ar
     int applicationArgc = 1; // none of the arguments is Qt's to read
     char *applicationArgv[] = {argv0, nullptr};
     QGuiApplication application(applicationArgc, applicationArgv);
+    language::apply(language);
     const std::optional<QString> failure = writeProofSheet(request.rows, request.path);
     if (!failure)
         return 0;
@@ -194,28 +242,35 @@ int writeSheet(const QString &programName, const SheetRequest &request, char *ar
 
 } // namespace
 
-int answerAndExit(int argc, char *argv[]) {
-    program::applyIdentity();
+QStringList argumentsOf(int argc, char *argv[]) {
     // The arguments exactly as given: none of them is Qt's to take.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
 
-    // Help reads Qt's headings, so only help builds an application object
-    // (with Qt's Bulgarian texts); --proof and refusals start faster without.
-    const bool asksForHelp =
-        arguments.contains(QStringLiteral("-h")) || arguments.contains(QStringLiteral("--help"));
+std::optional<int> answerAndExit(int argc, char *argv[]) {
+    program::applyIdentity();
+    const QStringList arguments = argumentsOf(argc, argv);
+    // The catalogues (the program's, and Qt's for the help's headings) need
+    // an application object; a sheet builds its own, with fonts, later.
+    const language::Language chosen = askedLanguage(arguments).value_or(language::Language::Bulgarian);
     std::optional<QCoreApplication> application;
-    if (asksForHelp) {
-        application.emplace(argc, argv);
-        qt_translation::installBulgarian(*application);
-    }
+    application.emplace(argc, argv);
+    language::apply(chosen);
     const std::optional<Answer> reply = answer(arguments);
     if (!reply)
-        return 0;
-    if (reply->sheet)
-        return writeSheet(arguments.constFirst(), *reply->sheet, argv[0]);
+        return std::nullopt;
+    if (reply->sheet) {
+        application.reset();
+        return writeSheet(arguments.constFirst(), *reply->sheet, argv[0], chosen);
+    }
     return print(*reply);
+}
+
+std::optional<language::Language> askedLanguage(int argc, char *argv[]) {
+    return askedLanguage(argumentsOf(argc, argv));
 }
 
 } // namespace command_line

@@ -6,6 +6,8 @@
 // result box shows them, --sheet writes them into a PDF or HTML sheet; a
 // wrong argument is refused in one line. None of this needs a display.
 
+#include "language.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,13 +32,19 @@ struct Answer {
 };
 
 // arguments as QCoreApplication::arguments() gives them, the program first.
-// No answer when there is nothing but the program: the window opens. Help
-// is the only answer that needs an application object to exist.
+// No answer when there is nothing but the program and --language: the
+// window opens. The texts are worded in the language installed when this is
+// called (language::apply); a --language that is neither bg nor en is
+// refused first, whatever else is asked.
 std::optional<Answer> answer(const QStringList &arguments);
 
-// Prints the answer (building an application object only where one is
-// needed, never on a window system) and returns the exit code. Only for
-// argc > 1.
-int answerAndExit(int argc, char *argv[]);
+// The language --language names, if it names one.
+std::optional<language::Language> askedLanguage(const QStringList &arguments);
+std::optional<language::Language> askedLanguage(int argc, char *argv[]);
+
+// Prints the answer in the language asked for (building a core application
+// object, never one on a window system) and returns the exit code; nothing
+// when the window is to open. Only for argc > 1.
+std::optional<int> answerAndExit(int argc, char *argv[]);
 
 } // namespace command_line

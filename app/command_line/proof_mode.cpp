@@ -2,6 +2,7 @@
 // --proof N [--values DIGITS]: the proofs of a law as the result box shows
 // them, for every assignment in counting order or for the one given.
 
+#include "law_names.h"
 #include "mode.h"
 #include "shown_proof.h"
 
@@ -22,13 +23,15 @@ std::optional<shown_proof::Assignment> assignmentOf(int row, const QString &digi
 }
 
 QString proofsOf(int row, const std::optional<shown_proof::Assignment> &only) {
+    // The header names the law in the user's language.
+    const std::string name = law_names::name(row).toStdString();
     if (only)
-        return QString::fromStdString(shown_proof::proofText(row, *only));
+        return QString::fromStdString(shown_proof::proofText(row, *only, name));
     QString text;
     for (const shown_proof::Assignment &values : shown_proof::assignmentsOf(row)) {
         if (!text.isEmpty())
             text += QLatin1Char('\n'); // one empty line between two proofs
-        text += QString::fromStdString(shown_proof::proofText(row, values));
+        text += QString::fromStdString(shown_proof::proofText(row, values, name));
     }
     return text;
 }

@@ -5,6 +5,7 @@
 #include "inf_tarvisko.h"
 #include "law_selection.h"
 #include "truth_table_window.h"
+#include "wording.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,7 +55,8 @@ void open(Inf_Tarvisko &main) {
 } // namespace
 
 QAction *attachDerivationWindow(Inf_Tarvisko &main) {
-    auto *opening = new QAction(DerivationOpening::menuItem(), &main);
+    auto *opening = new QAction(&main);
+    (new Wording(&main))->add([opening] { opening->setText(DerivationOpening::menuItem()); });
     opening->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     main.addToContextMenus(opening);
     QObject::connect(opening, &QAction::triggered, &main, [&main] { open(main); });

@@ -9,6 +9,7 @@
 #include "screen_reader.h"
 #include "verdict_text.h"
 #include "window_font.h"
+#include "wording.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -68,8 +69,10 @@ DerivationWindow::DerivationWindow(LawSelection &selection, QWidget *parent)
     if (parent)
         setWindowIcon(parent->windowIcon());
     setFont(windowFont());
+    words_ = new Wording(this);
     buildControls();
     buildActions();
+    words_->afterChange([this] { reword(); });
 
     connect(&selection_, &LawSelection::lawChanged, this, [this](int row) {
         if (isVisible())
@@ -86,45 +89,73 @@ DerivationWindow::DerivationWindow(LawSelection &selection, QWidget *parent)
 
 void DerivationWindow::buildControls() {
     goal_ = readOnlyLine(this);
-    name(goal_, tr("Цел"), tr("Формулата, до която трябва да стигне извеждането"));
-    auto *goalLabel = new QLabel(tr("&Цел:"), this);
+    words_->add(
+        [=, this] { name(goal_, tr("Цел"), tr("Формулата, до която трябва да стигне извеждането")); });
+    auto *goalLabel = new QLabel(this);
+    words_->add([=, this] { goalLabel->setText(tr("&Цел:")); });
     goalLabel->setBuddy(goal_);
 
     steps_ = new QListWidget(this);
-    name(steps_, tr("Стъпки"), tr("Началната формула и всяка приета стъпка със своя закон"));
+    words_->add([=, this] {
+        name(steps_, tr("Стъпки"), tr("Началната формула и всяка приета стъпка със своя закон"));
+    });
     QPalette palette = steps_->palette();
     useReadableHighlight(palette);
     steps_->setPalette(palette);
     const QFontMetrics metrics = fontMetrics();
     steps_->setMinimumSize(metrics.horizontalAdvance(widestLine()) + 4 * metrics.averageCharWidth(),
                            8 * metrics.height());
-    auto *stepsLabel = new QLabel(tr("С&тъпки:"), this);
+    auto *stepsLabel = new QLabel(this);
+    words_->add([=, this] { stepsLabel->setText(tr("С&тъпки:")); });
     stepsLabel->setBuddy(steps_);
 
     field_ = new QLineEdit(this);
-    name(field_, tr("Следваща стъпка"), tr("Напишете следващата формула; Enter я проверява"));
+    words_->add([=, this] {
+        name(field_, tr("Следваща стъпка"), tr("Напишете следващата формула; Enter я проверява"));
+    });
     field_->installEventFilter(this);
-    auto *fieldLabel = new QLabel(tr("&Следваща стъпка:"), this);
+    auto *fieldLabel = new QLabel(this);
+    words_->add([=, this] { fieldLabel->setText(tr("&Следваща стъпка:")); });
     fieldLabel->setBuddy(field_);
 
     law_ = new QComboBox(this);
-    name(law_, tr("Закон"), tr("Законът, който прилагате (по желание)"));
-    law_->addItem(tr("—"));
-    for (std::size_t law = 0; law < derivations::lawCount; ++law)
-        law_->addItem(VerdictText::lawName(LawId(law)));
-    auto *lawLabel = new QLabel(tr("&Закон:"), this);
+    words_->add([=, this] { name(law_, tr("Закон"), tr("Законът, който прилагате (по желание)")); });
+    for (std::size_t law = 0; law <= derivations::lawCount; ++law)
+        law_->addItem(QString());
+    words_->add([this] {
+        law_->setItemText(0, tr("—"));
+        for (std::size_t law = 0; law < derivations::lawCount; ++law)
+            law_->setItemText(int(law) + 1, VerdictText::lawName(LawId(law)));
+    });
+    auto *lawLabel = new QLabel(this);
+    words_->add([=, this] { lawLabel->setText(tr("&Закон:")); });
     lawLabel->setBuddy(law_);
 
     verdict_ = readOnlyLine(this);
-    name(verdict_, tr("Проверка"), tr("Какво показа проверката на последната стъпка"));
-    auto *verdictLabel = new QLabel(tr("Прове&рка:"), this);
+    words_->add(
+        [=, this] { name(verdict_, tr("Проверка"), tr("Какво показа проверката на последната стъпка")); });
+    auto *verdictLabel = new QLabel(this);
+    words_->add([=, this] { verdictLabel->setText(tr("Прове&рка:")); });
     verdictLabel->setBuddy(verdict_);
 
-    hint_ = makeButton(tr("&Подсказка"), tr("Следващият закон, после къде, после самата формула (Ctrl+H)"));
-    show_ = makeButton(tr("Покажи &извеждане"), tr("Цялото извеждане до целта"));
-    undo_ = makeButton(tr("&Отмени стъпка"), tr("Маха последната стъпка; началната формула остава (Ctrl+Z)"));
-    restart_ = makeButton(tr("Отна&чало"), tr("Обратно към началната формула"));
-    fromTable_ = makeButton(tr("От таб&лицата"), tr("Извеждане на формулата от прозореца с таблицата"));
+    hint_ = makeButton();
+    words_->add([this] {
+        wordButton(hint_, tr("&Подсказка"),
+                   tr("Следващият закон, после къде, после самата формула (Ctrl+H)"));
+    });
+    show_ = makeButton();
+    words_->add([this] { wordButton(show_, tr("Покажи &извеждане"), tr("Цялото извеждане до целта")); });
+    undo_ = makeButton();
+    words_->add([this] {
+        wordButton(undo_, tr("&Отмени стъпка"),
+                   tr("Маха последната стъпка; началната формула остава (Ctrl+Z)"));
+    });
+    restart_ = makeButton();
+    words_->add([this] { wordButton(restart_, tr("Отна&чало"), tr("Обратно към началната формула")); });
+    fromTable_ = makeButton();
+    words_->add([this] {
+        wordButton(fromTable_, tr("От таб&лицата"), tr("Извеждане на формулата от прозореца с таблицата"));
+    });
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(goalLabel, 0, 0);
@@ -156,11 +187,26 @@ void DerivationWindow::buildControls() {
     connect(fromTable_, &QPushButton::clicked, this, &DerivationWindow::fromTable);
 }
 
-QPushButton *DerivationWindow::makeButton(const QString &text, const QString &toolTip) {
-    auto *button = new QPushButton(text, this);
-    name(button, QString(text).remove(QLatin1Char('&')), toolTip);
+QPushButton *DerivationWindow::makeButton() {
+    auto *button = new QPushButton(this);
     button->setAutoDefault(false); // Enter in the field only checks
     return button;
+}
+
+void DerivationWindow::wordButton(QPushButton *button, const QString &text, const QString &toolTip) {
+    button->setText(text);
+    name(button, QString(text).remove(QLatin1Char('&')), toolTip);
+}
+
+void DerivationWindow::reword() {
+    // The steps' law names, the combo's laws and the title in the new words;
+    // the last verdict stays as it was said until the next step.
+    const std::vector<ChainStep> &items = chain_.items();
+    for (std::size_t row = 0; row < std::size_t(steps_->count()) && row < items.size(); ++row)
+        steps_->item(int(row))->setText(DerivationChain::itemText(items[row]));
+    setWindowTitle(tr("Извеждане – %1").arg(task_.subject));
+    if (showingPrompt_)
+        say(prompt());
 }
 
 void DerivationWindow::buildActions() {
@@ -174,10 +220,12 @@ void DerivationWindow::buildActions() {
     auto *close = new QShortcut(QKeySequence::Close, this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
-    auto *saveChain = new QAction(tr("Запази извеждането…"), this);
+    auto *saveChain = new QAction(this);
+    words_->add([saveChain] { saveChain->setText(tr("Запази извеждането…")); });
     saveChain->setShortcut(QKeySequence::Save);
     connect(saveChain, &QAction::triggered, this, &DerivationWindow::save);
-    auto *printChain = new QAction(tr("Печат…"), this);
+    auto *printChain = new QAction(this);
+    words_->add([printChain] { printChain->setText(tr("Печат…")); });
     printChain->setShortcut(QKeySequence::Print);
     connect(printChain, &QAction::triggered, this, &DerivationWindow::print);
     for (QAction *action : {saveChain, printChain}) {
@@ -229,6 +277,7 @@ QString DerivationWindow::prompt() const {
 }
 
 void DerivationWindow::say(const QString &text) {
+    showingPrompt_ = text == prompt();
     if (text != verdict_->text()) {
         verdict_->setText(text);
         verdict_->setCursorPosition(0); // the beginning shows, should the window be narrowed

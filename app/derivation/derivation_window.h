@@ -22,6 +22,7 @@
 
 class LawSelection;
 class QAction;
+class Wording;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
@@ -42,7 +43,9 @@ public:
 
 private:
     void buildControls();
-    QPushButton *makeButton(const QString &text, const QString &toolTip);
+    QPushButton *makeButton();
+    static void wordButton(QPushButton *button, const QString &text, const QString &toolTip);
+    void reword();
     void buildActions();
     void start(const DerivationTask &task);
 
@@ -84,4 +87,6 @@ private:
     // come from; both go when the chain changes.
     int hintLevel_ = 0;
     std::optional<derivations::DeriveResult> hintSource_;
+    Wording *words_ = nullptr;
+    bool showingPrompt_ = false; // the verdict line shows prompt(), reworded with the language
 };

@@ -12,6 +12,7 @@
 #include "readable_colours.h"
 #include "screen_reader.h"
 #include "window_font.h"
+#include "wording.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -53,7 +54,8 @@ void useReadableHighlight(QWidget *widget) {
 } // namespace
 
 QAction *KarnaughWindow::attachTo(Inf_Tarvisko &main) {
-    auto *open = new QAction(tr("Карта на Карно…"), &main);
+    auto *open = new QAction(&main);
+    (new Wording(&main))->add([open] { open->setText(tr("Карта на Карно…")); });
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     main.addToContextMenus(open);
     QObject::connect(open, &QAction::triggered, &main, [&main] { openFor(*main.selection(), main); });
@@ -78,26 +80,44 @@ KarnaughWindow::KarnaughWindow(LawSelection &selection, QWidget *parent)
     if (parent)
         setWindowIcon(parent->windowIcon());
     setFont(windowFont());
+    words_ = new Wording(this);
     buildControls();
+    // The maps' captions, the verdict and the title in the new words; a
+    // formula that could not be read is read again for its message.
+    words_->afterChange([this] {
+        if (!function_)
+            shownFormula_.reset();
+        follow();
+        refresh();
+    });
     connect(&selection_, &LawSelection::lawChanged, this, &KarnaughWindow::follow);
     connect(&selection_, &LawSelection::tableFormulaChanged, this, &KarnaughWindow::follow);
     follow();
     leftMap_->setFocus();
 }
 
-QPushButton *KarnaughWindow::makeButton(const QString &text, const QString &name, const QString &toolTip) {
-    auto *button = new QPushButton(text, this);
-    describe(button, name, toolTip);
+QPushButton *KarnaughWindow::makeButton() {
+    auto *button = new QPushButton(this);
     button->setAutoDefault(false);
     return button;
 }
 
+void KarnaughWindow::wordButton(QPushButton *button, const QString &text, const QString &name,
+                                const QString &toolTip) {
+    button->setText(text);
+    describe(button, name, toolTip);
+}
+
 void KarnaughWindow::buildControls() {
     formula_ = readOnlyLine(this);
-    describe(formula_, tr("Формула"),
-             tr("Формулата, чиито карти се виждат: тази от таблицата на истинност, ако там е въведена своя, "
-                "иначе формулата на избрания закон"));
-    auto *formulaLabel = new QLabel(tr("Формула:"), this);
+    words_->add([=, this] {
+        describe(
+            formula_, tr("Формула"),
+            tr("Формулата, чиито карти се виждат: тази от таблицата на истинност, ако там е въведена своя, "
+               "иначе формулата на избрания закон"));
+    });
+    auto *formulaLabel = new QLabel(this);
+    words_->add([=, this] { formulaLabel->setText(tr("Формула:")); });
     formulaLabel->setBuddy(formula_);
 
     leftModel_ = new KarnaughMapModel(this);
@@ -105,8 +125,10 @@ void KarnaughWindow::buildControls() {
     leftMap_ = new KarnaughMapView(leftModel_, this);
     rightMap_ = new KarnaughMapView(rightModel_, this);
     leftCaption_ = new QLabel(this);
-    rightCaption_ = new QLabel(tr("Дясна страна"), this);
-    describe(rightMap_, tr("Дясна страна"), tr("Картата на дясната страна на формулата"));
+    rightCaption_ = new QLabel(this);
+    words_->add([=, this] { rightCaption_->setText(tr("Дясна страна")); });
+    words_->add(
+        [=, this] { describe(rightMap_, tr("Дясна страна"), tr("Картата на дясната страна на формулата")); });
     for (QLabel *caption : {leftCaption_, rightCaption_})
         caption->setAlignment(Qt::AlignCenter);
     leftCaption_->setBuddy(leftMap_);
@@ -122,49 +144,75 @@ void KarnaughWindow::buildControls() {
     maps->addStretch();
 
     comparison_ = readOnlyLine(this);
-    describe(comparison_, tr("Сравнение"), tr("Дали картите на двете страни са една и съща картина"));
-    comparisonLabel_ = new QLabel(tr("Сравнение:"), this);
+    words_->add([=, this] {
+        describe(comparison_, tr("Сравнение"), tr("Дали картите на двете страни са една и съща картина"));
+    });
+    comparisonLabel_ = new QLabel(this);
+    words_->add([=, this] { comparisonLabel_->setText(tr("Сравнение:")); });
     comparisonLabel_->setBuddy(comparison_);
     sum_ = readOnlyLine(this);
-    describe(sum_, tr("Минимална ДНФ"),
-             tr("Минималната дизюнктивна нормална форма: сума от произведения с най-малко литерали"));
-    sumLabel_ = new QLabel(tr("Минимална ДНФ:"), this);
+    words_->add([=, this] {
+        describe(sum_, tr("Минимална ДНФ"),
+                 tr("Минималната дизюнктивна нормална форма: сума от произведения с най-малко литерали"));
+    });
+    sumLabel_ = new QLabel(this);
+    words_->add([=, this] { sumLabel_->setText(tr("Минимална ДНФ:")); });
     sumLabel_->setBuddy(sum_);
     product_ = readOnlyLine(this);
-    describe(product_, tr("Минимална КНФ"),
-             tr("Минималната конюнктивна нормална форма: произведение от суми с най-малко литерали"));
-    productLabel_ = new QLabel(tr("Минимална КНФ:"), this);
+    words_->add([=, this] {
+        describe(product_, tr("Минимална КНФ"),
+                 tr("Минималната конюнктивна нормална форма: произведение от суми с най-малко литерали"));
+    });
+    productLabel_ = new QLabel(this);
+    words_->add([=, this] { productLabel_->setText(tr("Минимална КНФ:")); });
     productLabel_->setBuddy(product_);
 
     groups_ = new QListWidget(this);
-    describe(groups_, tr("Групи"), tr("Групите на минималната ДНФ, по едно произведение на ред"));
-    groupsLabel_ = new QLabel(tr("Групи:"), this);
+    words_->add([=, this] {
+        describe(groups_, tr("Групи"), tr("Групите на минималната ДНФ, по едно произведение на ред"));
+    });
+    groupsLabel_ = new QLabel(this);
+    words_->add([=, this] { groupsLabel_->setText(tr("Групи:")); });
     groupsLabel_->setBuddy(groups_);
     drawnGroups_ = new QListWidget(this);
-    describe(drawnGroups_, tr("Твоите групи"),
-             tr("Групите, които си очертал, по едно произведение на ред, с оценката им след проверка"));
-    drawnLabel_ = new QLabel(tr("Твоите групи:"), this);
+    words_->add([=, this] {
+        describe(drawnGroups_, tr("Твоите групи"),
+                 tr("Групите, които си очертал, по едно произведение на ред, с оценката им след проверка"));
+    });
+    drawnLabel_ = new QLabel(this);
+    words_->add([=, this] { drawnLabel_->setText(tr("Твоите групи:")); });
     drawnLabel_->setBuddy(drawnGroups_);
     for (QListWidget *list : {groups_, drawnGroups_}) {
         useReadableHighlight(list);
         list->setFixedHeight(list->fontMetrics().lineSpacing() * 4 + 2 * list->frameWidth() + 4);
     }
 
-    otherCover_ = makeButton(tr("&Друго покритие"), tr("Друго покритие"),
-                             tr("Показва следващото минимално покритие, когато има няколко"));
-    selfGroup_ = makeButton(tr("&Групирай сам"), tr("Групирай сам"),
-                            tr("Скрива групите и минималните форми, за да очертаеш групите сам (Ctrl+G)"));
+    otherCover_ = makeButton();
+    words_->add([this] {
+        wordButton(otherCover_, tr("&Друго покритие"), tr("Друго покритие"),
+                   tr("Показва следващото минимално покритие, когато има няколко"));
+    });
+    selfGroup_ = makeButton();
+    words_->add([this] {
+        wordButton(selfGroup_, tr("&Групирай сам"), tr("Групирай сам"),
+                   tr("Скрива групите и минималните форми, за да очертаеш групите сам (Ctrl+G)"));
+    });
     selfGroup_->setCheckable(true);
-    check_ = makeButton(tr("&Провери"), tr("Провери"), tr("Проверява очертаните групи"));
+    check_ = makeButton();
+    words_->add(
+        [this] { wordButton(check_, tr("&Провери"), tr("Провери"), tr("Проверява очертаните групи")); });
 
     verdict_ = new QPlainTextEdit(this);
-    describe(verdict_, tr("Извод"), tr("Какво показват картите, или оценката на очертаните групи"));
+    words_->add([=, this] {
+        describe(verdict_, tr("Извод"), tr("Какво показват картите, или оценката на очертаните групи"));
+    });
     verdict_->setReadOnly(true);
     verdict_->setFocusPolicy(Qt::ClickFocus);
     verdict_->setFixedHeight(verdict_->fontMetrics().lineSpacing() * 4 + 2 * verdict_->frameWidth() +
                              int(verdict_->document()->documentMargin() * 2));
     useReadableHighlight(verdict_);
-    auto *verdictLabel = new QLabel(tr("Извод:"), this);
+    auto *verdictLabel = new QLabel(this);
+    words_->add([=, this] { verdictLabel->setText(tr("Извод:")); });
     verdictLabel->setBuddy(verdict_);
 
     auto *grid = new QGridLayout(this);

@@ -22,6 +22,7 @@ class KarnaughMapModel;
 class KarnaughMapView;
 class LawSelection;
 class QAction;
+class Wording;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -45,7 +46,9 @@ public:
 
 private:
     void buildControls();
-    QPushButton *makeButton(const QString &text, const QString &name, const QString &toolTip);
+    QPushButton *makeButton();
+    static void wordButton(QPushButton *button, const QString &text, const QString &name,
+                           const QString &toolTip);
     void follow();
     void refresh();
     void stepCover();
@@ -59,6 +62,7 @@ private:
 
     LawSelection &selection_;
     std::optional<QString> shownFormula_;
+    Wording *words_ = nullptr;
     std::optional<KarnaughFunction> function_;
     QString problem_; // why there is no map
     std::size_t cover_ = 0;

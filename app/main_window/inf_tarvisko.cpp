@@ -54,8 +54,8 @@ Control *place(Control *control, const QRect &rect, QPalette::ColorRole role, co
     return control;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *text, const QRect &rect, const QColor &colour) {
-    auto *label = place(new QLabel(Inf_Tarvisko::tr(text), parent), rect, QPalette::Window, colour);
+QLabel *makeLabel(QWidget *parent, const QRect &rect, const QColor &colour) {
+    auto *label = place(new QLabel(parent), rect, QPalette::Window, colour);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -68,7 +68,6 @@ QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);
-    box->setToolTip(Inf_Tarvisko::tr(texts::textBoxToolTip));
     // Ctrl+wheel zooms a read-only box by itself; the zoom keys do here too,
     // so a student can enlarge the proof. The window's places stay fixed.
     for (const auto &[keys, zoom] :
@@ -104,7 +103,6 @@ Inf_Tarvisko::Inf_Tarvisko(LawSelection *selection, QWidget *parent)
 
     screen_reader::readAsWindow(this);
     setObjectName(QStringLiteral("Inf_Tarvisko"));
-    setWindowTitle(tr(texts::caption));
     setWindowIcon(program_icon::make());
     setFixedSize(twipsSize(8580, 6075));
     paint(this, QPalette::Window, windowColour);
@@ -112,6 +110,7 @@ Inf_Tarvisko::Inf_Tarvisko(LawSelection *selection, QWidget *parent)
     setFont(windowFont());
 
     buildControls();
+    setTexts();
     connectHandlers();
     Form_Load();
     followSelection();
@@ -120,30 +119,23 @@ Inf_Tarvisko::Inf_Tarvisko(LawSelection *selection, QWidget *parent)
 }
 
 void Inf_Tarvisko::buildControls() {
-    Etiket = makeLabel(this, texts::title, twipsRect(600, 120, 6975, 375), titleColour);
+    Etiket = makeLabel(this, twipsRect(600, 120, 6975, 375), titleColour);
     Etiket->setObjectName(QStringLiteral("Etiket"));
     QFont bold = font();
     bold.setBold(true);
     Etiket->setFont(bold);
 
     Text1[0] = makeTextBox(this, twipsRect(120, 600, 8295, 1815));
-    QString description;
-    for (const char *line : texts::descriptionLines)
-        description += tr(line) + QStringLiteral("\r\n");
-    Text1[0]->setPlainText(description);
     opensMenuOnShiftF10(Text1[0]);
 
     List1[0] = makeList(this, twipsRect(120, 2640, 8175, 1200), listColour);
-    List1[0]->setToolTip(tr(texts::lawListToolTip));
 
     const std::array<int, 3> variableLefts{120, 840, 1560};
     for (std::size_t i = 0; i < 3; ++i) {
-        Label1[i] = makeLabel(this, texts::variableNames[i], twipsRect(variableLefts[i], 3960, 450, 375),
-                              variableColours[i]);
-        Label1[i]->setToolTip(tr(texts::variableLabelToolTip));
+        Label1[i] = makeLabel(this, twipsRect(variableLefts[i], 3960, 450, 375), variableColours[i]);
+        Label1[i]->setText(QString::fromLatin1(texts::variableNames[i]));
 
         Bul_Prom[i] = makeList(this, twipsRect(variableLefts[i], 4320, 450, 630), variableColours[i]);
-        Bul_Prom[i]->setToolTip(tr(texts::selectorToolTip));
         Bul_Prom[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Bul_Prom[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (const char *item : texts::selectorItems)
@@ -157,11 +149,12 @@ void Inf_Tarvisko::buildControls() {
     List1[1] = makeList(this, twipsRect(6360, 2880, 855, 2625), listColour);
     List1[2] = makeList(this, twipsRect(6720, 1080, 3855, 2625), listColour);
     List1[3] = makeList(this, twipsRect(4680, 2520, 855, 2625), listColour);
-    for (const catalogue::LawRow &row : catalogue::lawCatalogue) {
-        const std::array<std::string_view, 3> columns{row.variableCount, row.name, row.formula};
-        for (std::size_t column = 0; column < columns.size(); ++column) {
-            List1[column + 1]->addItem(fromUtf8(columns[column]));
-        }
+    // The names in the user's language: the proof's header shows them.
+    for (std::size_t law = 0; law < catalogue::lawCatalogue.size(); ++law) {
+        const catalogue::LawRow &row = catalogue::lawCatalogue[law];
+        List1[1]->addItem(fromUtf8(row.variableCount));
+        List1[2]->addItem(law_names::name(int(law)));
+        List1[3]->addItem(fromUtf8(row.formula));
     }
     for (std::size_t i = 1; i < List1.size(); ++i)
         List1[i]->hide();
@@ -180,7 +173,47 @@ void Inf_Tarvisko::buildControls() {
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
+    for (std::size_t i = 0; i < 3; ++i) {
+        // The label "A" names the selector under it, as a reader relates them.
+        Label1[i]->setBuddy(Bul_Prom[i]);
+    }
+}
+
+void Inf_Tarvisko::setTexts() {
+    setWindowTitle(tr(texts::caption));
+    Etiket->setText(tr(texts::title));
+    QString description;
+    for (const char *line : texts::descriptionLines)
+        description += tr(line) + QStringLiteral("\r\n");
+    Text1[0]->setPlainText(description);
+    for (QPlainTextEdit *box : Text1)
+        box->setToolTip(tr(texts::textBoxToolTip));
+    List1[0]->setToolTip(tr(texts::lawListToolTip));
+    for (std::size_t i = 0; i < 3; ++i) {
+        Label1[i]->setToolTip(tr(texts::variableLabelToolTip));
+        Bul_Prom[i]->setToolTip(tr(texts::selectorToolTip));
+    }
     nameForScreenReaders();
+}
+
+void Inf_Tarvisko::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void Inf_Tarvisko::retranslate() {
+    setTexts();
+    // The law list and the hidden names list in the new words; setting an
+    // item's text leaves the selection, and so the handlers, alone.
+    for (int row = 0; row < List1[0]->count(); ++row) {
+        List1[0]->item(row)->setText(law_names::listEntry(row));
+        List1[2]->item(row)->setText(law_names::name(row));
+    }
+    // The proof again, its header naming the law in the new language.
+    const int row = List1[0]->selectedRow();
+    if (row >= 0)
+        ShowLaw(static_cast<std::int16_t>(row));
 }
 
 void Inf_Tarvisko::addToContextMenus(QAction *action) {
@@ -193,11 +226,8 @@ void Inf_Tarvisko::addToContextMenus(QAction *action) {
 void Inf_Tarvisko::nameForScreenReaders() {
     screen_reader::describe(Text1[0], tr(accessible::descriptionBoxName));
     screen_reader::describe(List1[0], tr(accessible::lawListName));
-    for (std::size_t i = 0; i < 3; ++i) {
-        // The label "A" names the selector under it, as a reader relates them.
-        Label1[i]->setBuddy(Bul_Prom[i]);
+    for (std::size_t i = 0; i < 3; ++i)
         screen_reader::describe(Bul_Prom[i], tr(accessible::selectorNames[i]));
-    }
     screen_reader::describe(Text1[1], tr(accessible::resultBoxName));
     for (std::size_t i = 1; i < List1.size(); ++i)
         screen_reader::describe(List1[i], tr(accessible::hiddenListNames[i - 1]));

@@ -55,12 +55,19 @@ public:
     // after their own items; its shortcut works anywhere in the window.
     void addToContextMenus(QAction *action);
 
+protected:
+    // A change of language words the window again: its fixed texts, tool-tips,
+    // names for screen readers, the law list and the proof's header.
+    void changeEvent(QEvent *event) override;
+
 private:
     // The lists, by the names and indices of the window's table.
     std::array<ChoiceList *, 4> List1{};    // law list; hidden: counts, names, formulas
     std::array<ChoiceList *, 3> Bul_Prom{}; // values of A, B, C
 
     void buildControls();
+    void setTexts();
+    void retranslate();
     void nameForScreenReaders();
     void connectHandlers();
     void followSelection();

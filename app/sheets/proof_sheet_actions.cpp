@@ -6,6 +6,7 @@
 #include "proof_sheet.h"
 #include "sheet_texts.h"
 #include "shown_proof.h"
+#include "wording.h"
 
 #include <QAction>
 #include <QDir>
@@ -99,13 +100,16 @@ void printProofSheetWithDialog(QWidget *parent, int selectedRow) {
 }
 
 void addProofSheetItems(Inf_Tarvisko &window) {
-    auto *save = new QAction(ProofSheet::tr("Запази лист с доказателства…"), &window);
+    auto *save = new QAction(&window);
+    auto *words = new Wording(&window);
+    words->add([save] { save->setText(ProofSheet::tr("Запази лист с доказателства…")); });
     save->setShortcut(QKeySequence::Save);
     QObject::connect(save, &QAction::triggered, &window,
                      [&window] { saveProofSheetWithDialog(&window, window.selection()->law()); });
     window.addToContextMenus(save);
 
-    auto *print = new QAction(ProofSheet::tr("Печат…"), &window);
+    auto *print = new QAction(&window);
+    words->add([print] { print->setText(ProofSheet::tr("Печат…")); });
     print->setShortcut(QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, &window,
                      [&window] { printProofSheetWithDialog(&window, window.selection()->law()); });

@@ -84,7 +84,7 @@ QString lawSection(int row, bool newPage) {
         karnaughMapsHtml(QString::fromUtf8(lawAt(row).formula.data(), qsizetype(lawAt(row).formula.size())));
     html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Доказателства"));
     for (const shown_proof::Assignment &values : shown_proof::assignmentsOf(row)) {
-        std::string proof = shown_proof::proofText(row, values);
+        std::string proof = shown_proof::proofText(row, values, law_names::name(row).toStdString());
         // The last line end would show as an empty line in <pre>.
         if (!proof.empty() && proof.back() == '\n')
             proof.pop_back();

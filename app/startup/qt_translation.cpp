@@ -7,14 +7,20 @@
 
 namespace qt_translation {
 
+std::unique_ptr<QTranslator> load(const QString &code) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + code,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
+}
+
 bool installBulgarian(QCoreApplication &application) {
-    // Owned by the application, so it lives exactly as long as Qt may ask it.
-    auto *translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral("qtbase_bg"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(translator)) {
-        delete translator;
+    std::unique_ptr<QTranslator> translator = load(QStringLiteral("bg"));
+    if (!translator || !QCoreApplication::installTranslator(translator.get()))
         return false;
-    }
+    // Owned by the application, so it lives exactly as long as Qt may ask it.
+    translator.release()->setParent(&application);
     return true;
 }
 

@@ -230,3 +230,12 @@ QVariant TruthTableModel::headerData(int section, Qt::Orientation orientation, i
 Qt::ItemFlags TruthTableModel::flags(const QModelIndex &index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
+
+void TruthTableModel::retranslate() {
+    if (columnCount() > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (rowCount() > 0) {
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+}

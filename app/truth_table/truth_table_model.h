@@ -44,6 +44,9 @@ public:
     bool isTruthShown() const { return truthShown_; }
     void restart();
 
+    // The headers and the cells' words again, in the language now installed.
+    void retranslate();
+
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

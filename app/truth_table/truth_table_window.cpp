@@ -13,6 +13,7 @@
 #include "truth_table_texts.h"
 #include "truth_table_view.h"
 #include "window_font.h"
+#include "wording.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -47,7 +48,8 @@ constexpr const char *widestVerdict = QT_TRANSLATE_NOOP(
 } // namespace
 
 QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
-    auto *open = new QAction(shown(table_texts::menuItem), &main);
+    auto *open = new QAction(&main);
+    (new Wording(&main))->add([open] { open->setText(shown(table_texts::menuItem)); });
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     main.addToContextMenus(open);
     QObject::connect(open, &QAction::triggered, &main, [&main, open] {
@@ -101,20 +103,18 @@ TruthTableWindow::TruthTableWindow(LawSelection &selection, QWidget *parent)
 
 void TruthTableWindow::buildControls() {
     formula_ = new QLineEdit(this);
-    describe(formula_, table_texts::formulaName, table_texts::formulaToolTip);
     formula_->setMinimumWidth(formula_->fontMetrics().horizontalAdvance(QString::fromLatin1(widestFormula)) +
                               formula_->fontMetrics().averageCharWidth() * 4);
-    auto *formulaLabel = new QLabel(shown(table_texts::formulaLabel), this);
-    formulaLabel->setBuddy(formula_);
+    formulaLabel_ = new QLabel(this);
+    formulaLabel_->setBuddy(formula_);
 
     model_ = new TruthTableModel(this);
     table_ = new TruthTableView(model_, this);
-    describe(table_, table_texts::tableName, table_texts::tableToolTip);
     table_->setWordWrap(false);
     table_->setCornerButtonEnabled(false);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setMinimumWidth(
-        table_->fontMetrics().horizontalAdvance(shown(table_texts::rowDiffers)) * 3);
+        table_->fontMetrics().horizontalAdvance(QString::fromUtf8(table_texts::rowDiffers)) * 3);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     table_->horizontalHeader()->setHighlightSections(false);
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -124,25 +124,22 @@ void TruthTableWindow::buildControls() {
     table_->setPalette(palette);
 
     verdict_ = new QLineEdit(this);
-    describe(verdict_, table_texts::verdictName, table_texts::verdictToolTip);
     verdict_->setReadOnly(true);
     // Read and copied, but not a stop on the way from the table to the buttons.
     verdict_->setFocusPolicy(Qt::ClickFocus);
-    verdict_->setMinimumWidth(verdict_->fontMetrics().horizontalAdvance(shown(widestVerdict)) +
-                              verdict_->fontMetrics().averageCharWidth() * 2);
-    auto *verdictLabel = new QLabel(shown(table_texts::verdictLabel), this);
-    verdictLabel->setBuddy(verdict_);
+    verdictLabel_ = new QLabel(this);
+    verdictLabel_->setBuddy(verdict_);
 
-    lawFormula_ = new QPushButton(shown(table_texts::lawFormulaButton), this);
-    describe(lawFormula_, table_texts::lawFormulaName, table_texts::lawFormulaToolTip);
+    lawFormula_ = new QPushButton(this);
     lawFormula_->setAutoDefault(false);
     buildExerciseButtons();
+    setTexts();
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(formulaLabel, 0, 0);
+    grid->addWidget(formulaLabel_, 0, 0);
     grid->addWidget(formula_, 0, 1);
     grid->addWidget(table_, 1, 0, 1, 2);
-    grid->addWidget(verdictLabel, 2, 0);
+    grid->addWidget(verdictLabel_, 2, 0);
     grid->addWidget(verdict_, 2, 1);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : {lawFormula_, exercise_, check_, showTruth_, restart_})
@@ -180,25 +177,55 @@ void TruthTableWindow::buildControls() {
     connect(model_, &QAbstractItemModel::modelReset, this, &TruthTableWindow::fitTable);
 }
 
-QPushButton *TruthTableWindow::makeButton(const char *text, const char *name, const char *toolTip) {
-    auto *button = new QPushButton(shown(text), this);
-    describe(button, name, toolTip);
+void TruthTableWindow::setTexts() {
+    describe(formula_, table_texts::formulaName, table_texts::formulaToolTip);
+    formulaLabel_->setText(shown(table_texts::formulaLabel));
+    describe(table_, table_texts::tableName, table_texts::tableToolTip);
+    describe(verdict_, table_texts::verdictName, table_texts::verdictToolTip);
+    verdict_->setMinimumWidth(verdict_->fontMetrics().horizontalAdvance(shown(widestVerdict)) +
+                              verdict_->fontMetrics().averageCharWidth() * 2);
+    verdictLabel_->setText(shown(table_texts::verdictLabel));
+    const std::array<std::array<const char *, 3>, 5> buttons{{
+        {table_texts::lawFormulaButton, table_texts::lawFormulaName, table_texts::lawFormulaToolTip},
+        {table_texts::exerciseButton, table_texts::exerciseName, table_texts::exerciseToolTip},
+        {table_texts::checkButton, table_texts::checkName, table_texts::checkToolTip},
+        {table_texts::showTruthButton, table_texts::showTruthName, table_texts::showTruthToolTip},
+        {table_texts::restartButton, table_texts::restartName, table_texts::restartToolTip},
+    }};
+    const std::array<QPushButton *, 5> controls{lawFormula_, exercise_, check_, showTruth_, restart_};
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        controls[i]->setText(shown(buttons[i][0]));
+        describe(controls[i], buttons[i][1], buttons[i][2]);
+    }
+}
+
+void TruthTableWindow::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || !formula_)
+        return;
+    setTexts();
+    model_->retranslate();
+    showVerdict();
+    updateTitle();
+    fitTable();
+}
+
+QPushButton *TruthTableWindow::makeButton() {
+    auto *button = new QPushButton(this);
     button->setAutoDefault(false);
     return button;
 }
 
 void TruthTableWindow::buildExerciseButtons() {
-    exercise_ =
-        makeButton(table_texts::exerciseButton, table_texts::exerciseName, table_texts::exerciseToolTip);
+    exercise_ = makeButton();
     exercise_->setCheckable(true);
     // The mnemonic is Alt+С; Ctrl+E works as well.
     auto *toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
     connect(toggle, &QShortcut::activated, exercise_, &QPushButton::click);
-    check_ = makeButton(table_texts::checkButton, table_texts::checkName, table_texts::checkToolTip);
-    showTruth_ =
-        makeButton(table_texts::showTruthButton, table_texts::showTruthName, table_texts::showTruthToolTip);
+    check_ = makeButton();
+    showTruth_ = makeButton();
     showTruth_->setCheckable(true);
-    restart_ = makeButton(table_texts::restartButton, table_texts::restartName, table_texts::restartToolTip);
+    restart_ = makeButton();
     for (QPushButton *button : {check_, showTruth_, restart_})
         button->hide();
 
@@ -275,10 +302,10 @@ void TruthTableWindow::followLaw() {
 void TruthTableWindow::tabulate(const QString &formula) {
     auto result = formulas::tabulate(formula.toStdU32String());
     if (auto *table = std::get_if<formulas::TruthTable>(&result)) {
-        readError_.clear();
+        readError_.reset();
         model_->setTable(std::move(*table));
     } else {
-        readError_ = verdictOf(std::get<formulas::ReadError>(result));
+        readError_ = std::get<formulas::ReadError>(result);
         model_->setTable(std::nullopt);
     }
     showVerdict();
@@ -289,9 +316,11 @@ void TruthTableWindow::tabulate(const QString &formula) {
 }
 
 void TruthTableWindow::showVerdict() {
-    QString verdict = readError_;
+    QString verdict;
     if (!model_->table()) {
         // The reader's own message, "Грешка на позиция N: …"
+        if (readError_)
+            verdict = verdictOf(*readError_);
     } else if (const formulas::TableExercise *exercise = model_->exercise()) {
         verdict = model_->isChecked()
                       ? shown(table_texts::score).arg(exercise->rightCount()).arg(exercise->cellCount())

@@ -12,10 +12,12 @@
 #include "formula.h"
 
 #include <QWidget>
+#include <optional>
 
 class Inf_Tarvisko;
 class LawSelection;
 class QAction;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class TruthTableModel;
@@ -40,13 +42,16 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // A change of language words the window, its table and verdict again.
+    void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
     void placeBeside(const QWidget &main);
     void buildControls();
     void buildExerciseButtons();
-    QPushButton *makeButton(const char *text, const char *name, const char *toolTip);
+    QPushButton *makeButton();
+    void setTexts();
     void followSelection();
 
     int lawRow() const;
@@ -60,6 +65,8 @@ private:
     void fitTable();
 
     LawSelection &selection_;
+    QLabel *formulaLabel_ = nullptr;
+    QLabel *verdictLabel_ = nullptr;
     QLineEdit *formula_ = nullptr;
     TruthTableView *table_ = nullptr;
     QLineEdit *verdict_ = nullptr;
@@ -70,7 +77,7 @@ private:
     QPushButton *restart_ = nullptr;
     TruthTableModel *model_ = nullptr;
 
-    QString readError_;   // the reader's message while the formula cannot be read
-    int shownLaw_ = -1;   // the law whose formula the field was given
-    bool edited_ = false; // the field holds the student's own formula
+    std::optional<formulas::ReadError> readError_; // while the formula cannot be read
+    int shownLaw_ = -1;                            // the law whose formula the field was given
+    bool edited_ = false;                          // the field holds the student's own formula
 };
