@@ -18,7 +18,6 @@ using Emit = std::function<void(const Items &, LawId)>;
 
 Operator dualOf(Operator op) { return op == Operator::And ? Operator::Or : Operator::And; }
 bool isChain(const Tree &tree) { return tree->op == Operator::And || tree->op == Operator::Or; }
-bool same(const Tree &a, const Tree &b) { return a == b || acKey(a) == acKey(b); }
 bool complementary(const Tree &x, const Tree &y) {
     return (y->op == Operator::Not && same(y->operands[0], x)) ||
            (x->op == Operator::Not && same(x->operands[0], y));
@@ -45,19 +44,6 @@ Items pairReplaced(const Items &items, std::size_t i, std::size_t j, Tree put) {
             kept.push_back(items[k]);
     kept.push_back(std::move(put));
     return kept;
-}
-
-// Where y's items hold all of x's, the rest of y's items.
-std::optional<Items> remainder(const Items &x, const Items &y) {
-    Items rest = y;
-    for (const Tree &item : x) {
-        auto it =
-            std::find_if(rest.begin(), rest.end(), [&](const Tree &other) { return same(item, other); });
-        if (it == rest.end())
-            return std::nullopt;
-        rest.erase(it);
-    }
-    return rest;
 }
 
 // X v (X ^ R) = X, with op "v": X ^ 1 v X ^ R, X ^ (1 v R), X ^ 1, X.

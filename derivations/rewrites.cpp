@@ -19,7 +19,6 @@ bool isChain(const Tree &tree) { return tree->op == Operator::And || tree->op ==
 bool isConstant(const Tree &tree, bool value) {
     return tree->op == (value ? Operator::True : Operator::False);
 }
-bool same(const Tree &a, const Tree &b) { return a == b || acKey(a) == acKey(b); }
 // x and y are complements, either way round.
 bool complementary(const Tree &x, const Tree &y) {
     return (y->op == Operator::Not && same(y->operands[0], x)) ||
@@ -46,19 +45,6 @@ Tree replaced(Operator op, const std::vector<Tree> &items, std::vector<std::size
 std::vector<Tree> without(const std::vector<Tree> &items, std::size_t at) {
     std::vector<Tree> rest = items;
     rest.erase(rest.begin() + std::ptrdiff_t(at));
-    return rest;
-}
-
-// Where the multiset of y's items holds all of x's, the rest of y's items.
-std::optional<std::vector<Tree>> remainder(const std::vector<Tree> &x, const std::vector<Tree> &y) {
-    std::vector<Tree> rest = y;
-    for (const Tree &item : x) {
-        auto it =
-            std::find_if(rest.begin(), rest.end(), [&](const Tree &other) { return same(item, other); });
-        if (it == rest.end())
-            return std::nullopt;
-        rest.erase(it);
-    }
     return rest;
 }
 

@@ -106,4 +106,18 @@ std::vector<std::uint64_t> truthOf(const Tree &tree, const std::vector<char> &le
     return words;
 }
 
+bool same(const Tree &a, const Tree &b) { return a == b || acKey(a) == acKey(b); }
+
+std::optional<std::vector<Tree>> remainder(const std::vector<Tree> &x, const std::vector<Tree> &y) {
+    std::vector<Tree> rest = y;
+    for (const Tree &item : x) {
+        auto it =
+            std::find_if(rest.begin(), rest.end(), [&](const Tree &other) { return same(item, other); });
+        if (it == rest.end())
+            return std::nullopt;
+        rest.erase(it);
+    }
+    return rest;
+}
+
 } // namespace derivations

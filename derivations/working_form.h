@@ -10,6 +10,7 @@
 #include "formula_tree.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,13 @@ std::string groupingKey(const Tree &tree);
 // Equal for formulas equal up to the order of the two operands of a binary
 // "^" or "v" (grouping kept).
 std::string orderKey(const Tree &tree);
+
+// The same formula up to the order and grouping of "^" and "v" operands.
+bool same(const Tree &a, const Tree &b);
+
+// Where the multiset of y's items holds all of x's (each up to `same`), the
+// rest of y's items.
+std::optional<std::vector<Tree>> remainder(const std::vector<Tree> &x, const std::vector<Tree> &y);
 
 // Operators and leaves in the tree.
 std::size_t sizeOf(const Tree &tree);

@@ -28,6 +28,11 @@ void describe(QWidget *control, const QString &name) {
     control->setAccessibleDescription(control->toolTip());
 }
 
+void describe(QWidget *control, const QString &name, const QString &toolTip) {
+    control->setToolTip(toolTip);
+    describe(control, name);
+}
+
 void readAsWindow(QWidget *window) {
     if (windowClasses().isEmpty())
         QAccessible::installFactory(windowInterface);

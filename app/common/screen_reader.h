@@ -11,6 +11,8 @@ namespace screen_reader {
 // The control's accessible name; its description is the tool-tip a sighted
 // user reads, so set the tool-tip first.
 void describe(QWidget *control, const QString &name);
+// The same, with the tool-tip set first.
+void describe(QWidget *control, const QString &name, const QString &toolTip);
 
 // A plain top-level widget reads as a "filler" pane; a reader announces a
 // window (its title, when it becomes active) only for the Window role. Each

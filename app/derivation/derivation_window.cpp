@@ -5,6 +5,7 @@
 #include "changed_part.h"
 #include "formula_printer.h"
 #include "law_selection.h"
+#include "read_only_line.h"
 #include "readable_colours.h"
 #include "screen_reader.h"
 #include "verdict_text.h"
@@ -31,19 +32,7 @@ namespace {
 
 QString printedText(const formulas::Tree &tree) { return QString::fromStdString(formulas::printed(tree)); }
 
-void name(QWidget *control, const QString &accessibleName, const QString &toolTip) {
-    control->setToolTip(toolTip);
-    control->setAccessibleName(accessibleName);
-    control->setAccessibleDescription(toolTip);
-}
-
-// A line that is read and copied, but is no stop for Tab.
-QLineEdit *readOnlyLine(QWidget *parent) {
-    auto *line = new QLineEdit(parent);
-    line->setReadOnly(true);
-    line->setFocusPolicy(Qt::ClickFocus);
-    return line;
-}
+using screen_reader::describe;
 
 // The longest lines the window shows whole: a formula of the catalogue with
 // its law (in the language shown), and a counterexample over four letters.
@@ -90,14 +79,14 @@ DerivationWindow::DerivationWindow(LawSelection &selection, QWidget *parent)
 void DerivationWindow::buildControls() {
     goal_ = readOnlyLine(this);
     words_->add(
-        [=, this] { name(goal_, tr("Цел"), tr("Формулата, до която трябва да стигне извеждането")); });
+        [=, this] { describe(goal_, tr("Цел"), tr("Формулата, до която трябва да стигне извеждането")); });
     auto *goalLabel = new QLabel(this);
     words_->add([=, this] { goalLabel->setText(tr("&Цел:")); });
     goalLabel->setBuddy(goal_);
 
     steps_ = new QListWidget(this);
     words_->add([=, this] {
-        name(steps_, tr("Стъпки"), tr("Началната формула и всяка приета стъпка със своя закон"));
+        describe(steps_, tr("Стъпки"), tr("Началната формула и всяка приета стъпка със своя закон"));
     });
     QPalette palette = steps_->palette();
     useReadableHighlight(palette);
@@ -111,7 +100,7 @@ void DerivationWindow::buildControls() {
 
     field_ = new QLineEdit(this);
     words_->add([=, this] {
-        name(field_, tr("Следваща стъпка"), tr("Напишете следващата формула; Enter я проверява"));
+        describe(field_, tr("Следваща стъпка"), tr("Напишете следващата формула; Enter я проверява"));
     });
     field_->installEventFilter(this);
     auto *fieldLabel = new QLabel(this);
@@ -119,7 +108,7 @@ void DerivationWindow::buildControls() {
     fieldLabel->setBuddy(field_);
 
     law_ = new QComboBox(this);
-    words_->add([=, this] { name(law_, tr("Закон"), tr("Законът, който прилагате (по желание)")); });
+    words_->add([=, this] { describe(law_, tr("Закон"), tr("Законът, който прилагате (по желание)")); });
     for (std::size_t law = 0; law <= derivations::lawCount; ++law)
         law_->addItem(QString());
     words_->add([this] {
@@ -132,8 +121,9 @@ void DerivationWindow::buildControls() {
     lawLabel->setBuddy(law_);
 
     verdict_ = readOnlyLine(this);
-    words_->add(
-        [=, this] { name(verdict_, tr("Проверка"), tr("Какво показа проверката на последната стъпка")); });
+    words_->add([=, this] {
+        describe(verdict_, tr("Проверка"), tr("Какво показа проверката на последната стъпка"));
+    });
     auto *verdictLabel = new QLabel(this);
     words_->add([=, this] { verdictLabel->setText(tr("Прове&рка:")); });
     verdictLabel->setBuddy(verdict_);
@@ -195,7 +185,7 @@ QPushButton *DerivationWindow::makeButton() {
 
 void DerivationWindow::wordButton(QPushButton *button, const QString &text, const QString &toolTip) {
     button->setText(text);
-    name(button, QString(text).remove(QLatin1Char('&')), toolTip);
+    describe(button, QString(text).remove(QLatin1Char('&')), toolTip);
 }
 
 void DerivationWindow::reword() {

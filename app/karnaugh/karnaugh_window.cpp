@@ -9,6 +9,7 @@
 #include "law_names.h"
 #include "law_selection.h"
 #include "loop_colours.h"
+#include "read_only_line.h"
 #include "readable_colours.h"
 #include "screen_reader.h"
 #include "window_font.h"
@@ -31,19 +32,7 @@ namespace {
 
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-void describe(QWidget *control, const QString &name, const QString &toolTip) {
-    control->setToolTip(toolTip);
-    control->setAccessibleName(name);
-    control->setAccessibleDescription(toolTip);
-}
-
-QLineEdit *readOnlyLine(QWidget *parent) {
-    auto *line = new QLineEdit(parent);
-    line->setReadOnly(true);
-    // Read and copied, but not a stop on the way between the maps and the buttons.
-    line->setFocusPolicy(Qt::ClickFocus);
-    return line;
-}
+using screen_reader::describe;
 
 void useReadableHighlight(QWidget *widget) {
     QPalette palette = widget->palette();
