@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
-#include "derivation_opening.h"
 #include "display_check.h"
 #include "inf_tarvisko.h"
-#include "karnaugh_window.h"
 #include "language.h"
 #include "language_menu.h"
 #include "law_selection.h"
 #include "program_identity.h"
 #include "proof_sheet_actions.h"
 #include "remembered_language.h"
-#include "truth_table_window.h"
+#include "window_opening.h"
 
 #include <QApplication>
 
@@ -37,9 +35,7 @@ int main(int argc, char *argv[]) {
     // One selection, shown and set by every window.
     LawSelection selection;
     Inf_Tarvisko window(&selection);
-    TruthTableWindow::attachTo(window);
-    KarnaughWindow::attachTo(window);
-    attachDerivationWindow(window);
+    attachWindowOpening(window);
     addProofSheetItems(window);
     attachLanguageMenu(window);
     window.show();

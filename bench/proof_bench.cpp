@@ -7,7 +7,7 @@
 #include "dispatch.h"
 #include "inf_tarvisko.h"
 #include "law_proof.h"
-#include "truth_table_window.h"
+#include "window_opening.h"
 
 #include <QAction>
 #include <QApplication>
@@ -120,7 +120,7 @@ void BM_OpenTruthTable(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto shown = std::make_unique<ShownWindow>();
-        QAction *open = TruthTableWindow::attachTo(shown->window);
+        QAction *open = attachWindowOpening(shown->window).truthTable;
         state.ResumeTiming();
         open->trigger();
         QApplication::processEvents();
@@ -135,7 +135,7 @@ BENCHMARK(BM_OpenTruthTable)->Unit(benchmark::kMillisecond);
 // alternating between a two- and a three-variable formula.
 void BM_TableKeystroke(benchmark::State &state) {
     ShownWindow shown;
-    TruthTableWindow::attachTo(shown.window)->trigger();
+    attachWindowOpening(shown.window).truthTable->trigger();
     QApplication::processEvents();
     QLineEdit *field = nullptr;
     for (QLineEdit *edit : shown.window.findChildren<QLineEdit *>())

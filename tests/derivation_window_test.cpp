@@ -5,10 +5,10 @@
 // found by accessible name.
 
 #include "background_search.h"
-#include "derivation_opening.h"
 #include "derivation_window.h"
 #include "truth_table_window.h"
 #include "window_helpers.h"
+#include "window_opening.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -76,8 +76,7 @@ class DerivationWindowTest : public QObject {
 private slots:
     void init() {
         main = std::make_unique<Inf_Tarvisko>();
-        TruthTableWindow::attachTo(*main);
-        attachDerivationWindow(*main);
+        attachWindowOpening(*main);
         main->show();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main.get()));

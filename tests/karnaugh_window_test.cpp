@@ -10,6 +10,7 @@
 #include "karnaugh_window.h"
 #include "law_selection.h"
 #include "truth_table_window.h"
+#include "window_opening.h"
 
 #include <QAction>
 #include <QApplication>
@@ -103,8 +104,7 @@ private slots:
 
     void ctrl_k_opens_the_maps_from_the_main_window_and_the_truth_table() {
         Inf_Tarvisko main;
-        TruthTableWindow::attachTo(main);
-        KarnaughWindow::attachTo(main);
+        attachWindowOpening(main);
         main.show();
         QApplication::setActiveWindow(&main);
         QTest::keyClick(&main, Qt::Key_K, Qt::ControlModifier);

@@ -3,7 +3,6 @@
 // switch of language while the windows are open (and back to the very same
 // Bulgarian), and a remembered language that cannot be trusted.
 
-#include "derivation_opening.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
 #include "language.h"
@@ -12,6 +11,7 @@
 #include "proof_sheet_actions.h"
 #include "remembered_language.h"
 #include "truth_table_window.h"
+#include "window_opening.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -103,9 +103,10 @@ QStringList cyrillicTexts(const QStringList &texts) {
 struct Program {
     LawSelection selection;
     Inf_Tarvisko main{&selection};
-    QAction *table = TruthTableWindow::attachTo(main);
-    QAction *map = KarnaughWindow::attachTo(main);
-    QAction *derivation = attachDerivationWindow(main);
+    WindowOpening opening = attachWindowOpening(main);
+    QAction *table = opening.truthTable;
+    QAction *map = opening.karnaugh;
+    QAction *derivation = opening.derivation;
     QAction *language = (addProofSheetItems(main), attachLanguageMenu(main));
 
     Program() { main.show(); }

@@ -55,16 +55,16 @@ class ProversTest : public QObject {
 
 private slots:
     void every_row_is_covered() {
-        std::set<int> tabled, checked;
+        std::set<int> withValues, checked;
         for (const ProverGroup *group : groups()) {
             for (const ValueTable &table : group->valueTables) {
-                tabled.insert(table.row);
+                withValues.insert(table.row);
                 QCOMPARE(table.printed.size(), allInputs(variableCountOf(table.row)).size());
             }
             for (const LawSides &law : group->laws)
                 checked.insert(law.row);
         }
-        QCOMPARE(tabled.size(), 21u);
+        QCOMPARE(withValues.size(), 21u);
         QCOMPARE(checked.size(), 21u);
     }
 

@@ -9,7 +9,6 @@
 // default), BOOLEAN_LAWS_RANDOM_SEED the first session's seed.
 
 #include "action_generator.h"
-#include "derivation_opening.h"
 #include "inf_tarvisko.h"
 #include "law_catalogue.h"
 #include "proof_helpers.h"
@@ -17,6 +16,7 @@
 #include "truth_table_window.h"
 #include "window_driver.h"
 #include "window_helpers.h"
+#include "window_opening.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -92,8 +92,7 @@ struct Mismatch {
 
 std::unique_ptr<Inf_Tarvisko> freshWindow() {
     auto window = std::make_unique<Inf_Tarvisko>();
-    TruthTableWindow::attachTo(*window);
-    attachDerivationWindow(*window);
+    attachWindowOpening(*window);
     window->show();
     // What a window manager does for a new window; a bare X server does not.
     window->activateWindow();

@@ -10,7 +10,7 @@
 
 namespace testing {
 
-// The window's lists, found by the object names of the window's table, as
+// The window's lists, found by their object names ("List1(0)"), as
 // a user's tools (and QtTest) find them.
 inline ChoiceList *lawList(const QWidget &window) {
     return window.findChild<ChoiceList *>(QStringLiteral("List1(0)"));

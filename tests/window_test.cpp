@@ -318,7 +318,7 @@ private slots:
         QCOMPARE(window->windowIcon().availableSizes().value(0), QSize(32, 32));
     }
 
-    void controls_stand_at_their_tabled_places_data() {
+    void controls_stand_at_their_places_in_twips_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QString>("toolTip");
@@ -342,7 +342,7 @@ private slots:
         row("List1(2)", {6720, 1080, 3855, 2625}, {});
         row("List1(3)", {4680, 2520, 855, 2625}, {});
     }
-    void controls_stand_at_their_tabled_places() {
+    void controls_stand_at_their_places_in_twips() {
         QFETCH(QString, control);
         QFETCH(QRect, twips);
         QFETCH(QString, toolTip);
@@ -353,7 +353,7 @@ private slots:
         QCOMPARE(found->toolTip(), toolTip);
     }
 
-    void colours_are_painted_as_tabled_data() {
+    void colours_are_painted_as_the_window_sets_them_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QColor>("colour");
         QTest::newRow("window") << QString() << QColor(0x80, 0x80, 0xFF);
@@ -366,7 +366,7 @@ private slots:
         QTest::newRow("selector A") << "Bul_Prom(0)" << QColor(0xFF, 0x80, 0x80);
         QTest::newRow("selector B") << "Bul_Prom(1)" << QColor(0x80, 0xFF, 0x80);
     }
-    void colours_are_painted_as_tabled() {
+    void colours_are_painted_as_the_window_sets_them() {
         QFETCH(QString, control);
         QFETCH(QColor, colour);
         const QImage image = window->grab().toImage();

@@ -19,11 +19,11 @@
 // SHOW_LANGUAGE=en in the environment shows the windows in English
 // (Bulgarian otherwise, as the program starts).
 
-#include "derivation_opening.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
 #include "language.h"
 #include "truth_table_window.h"
+#include "window_opening.h"
 
 #include <QAction>
 #include <QApplication>
@@ -116,8 +116,9 @@ int main(int argc, char *argv[]) {
     language::apply(
         language::fromCode(qEnvironmentVariable("SHOW_LANGUAGE")).value_or(language::Language::Bulgarian));
     Inf_Tarvisko window;
-    QAction *openTable = TruthTableWindow::attachTo(window);
-    QAction *openDerivation = attachDerivationWindow(window);
+    const WindowOpening opening = attachWindowOpening(window);
+    QAction *openTable = opening.truthTable;
+    QAction *openDerivation = opening.derivation;
     const bool table = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "table") == 0;
     const bool kmap = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "kmap") == 0;
     const bool derivation = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "derive") == 0;
@@ -134,7 +135,7 @@ int main(int argc, char *argv[]) {
     if (kmap) {
         if (argc >= 7 && *argv[6])
             window.selection()->setTableFormula(QString::fromLocal8Bit(argv[6]));
-        KarnaughWindow::attachTo(window)->trigger(); // as Ctrl+K would
+        opening.karnaugh->trigger(); // as Ctrl+K would
         auto *maps = window.findChild<KarnaughWindow *>();
         if (argc == 8)
             drawGroups(*maps, argv[7]);

@@ -2,14 +2,12 @@
 #include "derivation_lines.h"
 
 #include "formula_messages.h"
-#include "formula_printer.h"
+#include "printed_text.h"
 #include "verdict_text.h"
 
 namespace command_line {
 
 namespace {
-
-QString printedText(const formulas::Tree &tree) { return QString::fromStdString(formulas::printed(tree)); }
 
 Answer oneLine(const QString &line) { return Answer{1, line + QLatin1Char('\n'), {}, std::nullopt}; }
 

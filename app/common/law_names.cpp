@@ -9,8 +9,6 @@ namespace law_names {
 
 namespace {
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
 const catalogue::LawRow &lawAt(int row) { return catalogue::lawCatalogue.at(std::size_t(row)); }
 
 } // namespace
@@ -20,8 +18,16 @@ QString name(int row) {
     return QCoreApplication::translate("catalogue", std::string(lawAt(row).name).c_str());
 }
 
-QString heading(int row) { return fromUtf8(catalogue::headingName(name(row).toStdString())); }
+QString heading(int row) { return QString::fromUtf8(catalogue::headingName(name(row).toStdString())); }
 
-QString listEntry(int row) { return name(row) + QLatin1Char(' ') + fromUtf8(lawAt(row).formula); }
+QString listEntry(int row) { return name(row) + QLatin1Char(' ') + QString::fromUtf8(lawAt(row).formula); }
+
+QString subject(int row) { return QStringLiteral("%1. %2").arg(row + 1).arg(heading(row)); }
+
+QString formula(int row) {
+    if (row < 0 || std::size_t(row) >= catalogue::lawCatalogue.size())
+        return {};
+    return QString::fromUtf8(lawAt(row).formula).trimmed();
+}
 
 } // namespace law_names

@@ -17,4 +17,11 @@ QString heading(int row);
 // The visible law list's entry: name, one blank, formula.
 QString listEntry(int row);
 
+// What a window names the law by: "7. Закон за транспозицията".
+QString subject(int row);
+
+// The law's formula without the catalogue's trailing blanks; empty for a row
+// outside the catalogue.
+QString formula(int row);
+
 } // namespace law_names

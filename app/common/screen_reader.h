@@ -15,8 +15,11 @@ void describe(QWidget *control, const QString &name);
 void describe(QWidget *control, const QString &name, const QString &toolTip);
 
 // A plain top-level widget reads as a "filler" pane; a reader announces a
-// window (its title, when it becomes active) only for the Window role. Each
-// of the program's windows calls this from its constructor.
+// window (its title, when it becomes active) only for the Window role. The
+// main window is a plain QWidget, because its controls stand at fixed places
+// from its top-left corner, which a QMainWindow's frame of bars would move;
+// it alone calls this from its constructor. The other windows are
+// QMainWindows, which Qt reads as windows itself.
 void readAsWindow(QWidget *window);
 
 } // namespace screen_reader

@@ -17,6 +17,12 @@ BackgroundSearch::BackgroundSearch(QObject *parent) : QObject(parent) {
     });
 }
 
+BackgroundSearch::~BackgroundSearch() {
+    // Nobody is left to be told that it stopped.
+    if (current_)
+        cancelled_->store(true);
+}
+
 void BackgroundSearch::run(std::function<Finish(const std::atomic<bool> &cancelled)> work) {
     cancel();
     auto *watcher = new QFutureWatcher<Finish>(this);
@@ -24,8 +30,8 @@ void BackgroundSearch::run(std::function<Finish(const std::atomic<bool> &cancell
     // The flag lives as long as the work that reads it, not as this object.
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     connect(watcher, &QFutureWatcher<Finish>::finished, this, [this, watcher] { finished(watcher); });
-    watcher->setFuture(
-        QtConcurrent::run([work = std::move(work), flag = cancelled_] { return work(*flag); }));
+    work_ = QtConcurrent::run([work = std::move(work), flag = cancelled_] { return work(*flag); });
+    watcher->setFuture(work_);
     slow_.start();
 }
 

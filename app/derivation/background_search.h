@@ -22,6 +22,9 @@ public:
     using Finish = std::function<void()>;
 
     explicit BackgroundSearch(QObject *parent);
+    // A search still running when its owner goes stops at its next look at
+    // the flag, as cancel() stops it.
+    ~BackgroundSearch() override;
 
     // `work` runs on another thread and must not touch any widget; it hands
     // `cancelled` to the search (SearchBounds::cancelled). The Finish it
@@ -30,6 +33,10 @@ public:
     // True when something was running.
     bool cancel();
     bool isRunning() const { return current_ != nullptr; }
+    // The flag of the work started last, and that work, for a check that a
+    // stopped search has let go of its thread.
+    const std::atomic<bool> *lastFlag() const { return cancelled_.get(); }
+    const QFuture<Finish> &lastWork() const { return work_; }
 
 signals:
     // A search that has run for longer than a blink (true), and its end
@@ -42,6 +49,7 @@ private:
 
     QFutureWatcher<Finish> *current_ = nullptr;
     std::shared_ptr<std::atomic<bool>> cancelled_; // the running work's flag
+    QFuture<Finish> work_;
     QTimer slow_;
     bool shown_ = false;
 };

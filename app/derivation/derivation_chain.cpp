@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "derivation_chain.h"
 
-#include "formula_printer.h"
+#include "printed_text.h"
 #include "verdict_text.h"
 
 namespace {
-
-QString printedText(const formulas::Tree &tree) { return QString::fromStdString(formulas::printed(tree)); }
 
 // What stands in a big step's brackets: "голяма стъпка: <laws>".
 QString bigStepNote(const ChainStep &step) {

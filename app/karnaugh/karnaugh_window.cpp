@@ -2,18 +2,17 @@
 #include "karnaugh_window.h"
 
 #include "grade_texts.h"
-#include "inf_tarvisko.h"
 #include "karnaugh_map_model.h"
 #include "karnaugh_map_view.h"
-#include "law_catalogue.h"
 #include "law_names.h"
 #include "law_selection.h"
 #include "loop_colours.h"
+#include "menu_item.h"
+#include "plain_button.h"
 #include "read_only_line.h"
 #include "readable_colours.h"
 #include "screen_reader.h"
 #include "window_font.h"
-#include "wording.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -22,15 +21,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
-
-QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 using screen_reader::describe;
 
@@ -40,84 +34,38 @@ void useReadableHighlight(QWidget *widget) {
     widget->setPalette(palette);
 }
 
+QWidget *widget(QWidget *control) { return control; }
+
 } // namespace
 
-QAction *KarnaughWindow::attachTo(Inf_Tarvisko &main) {
-    auto *open = new QAction(&main);
-    (new Wording(&main))->add([open] { open->setText(tr("Карта на Карно…")); });
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    main.addToContextMenus(open);
-    QObject::connect(open, &QAction::triggered, &main, [&main] { openFor(*main.selection(), main); });
-    return open;
-}
-
-KarnaughWindow *KarnaughWindow::openFor(LawSelection &selection, QWidget &owner) {
-    auto *window = owner.findChild<KarnaughWindow *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!window)
-        window = new KarnaughWindow(selection, &owner);
-    if (window->isVisible())
-        window->raise(); // a window just shown is on top already
-    window->show();
-    window->activateWindow();
-    return window;
-}
-
 KarnaughWindow::KarnaughWindow(LawSelection &selection, QWidget *parent)
-    : QWidget(parent, Qt::Window), selection_(selection) {
-    screen_reader::readAsWindow(this);
+    : QMainWindow(parent), selection_(selection), session_(this) {
     setObjectName(QStringLiteral("KarnaughWindow"));
     if (parent)
         setWindowIcon(parent->windowIcon());
     setFont(windowFont());
-    words_ = new Wording(this);
     buildControls();
-    // The maps' captions, the verdict and the title in the new words; a
-    // formula that could not be read is read again for its message.
-    words_->afterChange([this] {
-        if (!function_)
-            shownFormula_.reset();
-        follow();
-        refresh();
-    });
+    connect(&session_, &KarnaughSession::changed, this, &KarnaughWindow::showSession);
     connect(&selection_, &LawSelection::lawChanged, this, &KarnaughWindow::follow);
     connect(&selection_, &LawSelection::tableFormulaChanged, this, &KarnaughWindow::follow);
+    retranslate();
     follow();
     leftMap_->setFocus();
 }
 
-QPushButton *KarnaughWindow::makeButton() {
-    auto *button = new QPushButton(this);
-    button->setAutoDefault(false);
-    return button;
-}
-
-void KarnaughWindow::wordButton(QPushButton *button, const QString &text, const QString &name,
-                                const QString &toolTip) {
-    button->setText(text);
-    describe(button, name, toolTip);
-}
-
 void KarnaughWindow::buildControls() {
-    formula_ = readOnlyLine(this);
-    words_->add([=, this] {
-        describe(
-            formula_, tr("Формула"),
-            tr("Формулата, чиито карти се виждат: тази от таблицата на истинност, ако там е въведена своя, "
-               "иначе формулата на избрания закон"));
-    });
-    auto *formulaLabel = new QLabel(this);
-    words_->add([=, this] { formulaLabel->setText(tr("Формула:")); });
-    formulaLabel->setBuddy(formula_);
+    auto *page = new QWidget(this);
+    setCentralWidget(page);
+    formula_ = readOnlyLine(page);
+    formulaLabel_ = new QLabel(page);
+    formulaLabel_->setBuddy(formula_);
 
     leftModel_ = new KarnaughMapModel(this);
     rightModel_ = new KarnaughMapModel(this);
-    leftMap_ = new KarnaughMapView(leftModel_, this);
-    rightMap_ = new KarnaughMapView(rightModel_, this);
-    leftCaption_ = new QLabel(this);
-    rightCaption_ = new QLabel(this);
-    words_->add([=, this] { rightCaption_->setText(tr("Дясна страна")); });
-    words_->add(
-        [=, this] { describe(rightMap_, tr("Дясна страна"), tr("Картата на дясната страна на формулата")); });
+    leftMap_ = new KarnaughMapView(leftModel_, page);
+    rightMap_ = new KarnaughMapView(rightModel_, page);
+    leftCaption_ = new QLabel(page);
+    rightCaption_ = new QLabel(page);
     for (QLabel *caption : {leftCaption_, rightCaption_})
         caption->setAlignment(Qt::AlignCenter);
     leftCaption_->setBuddy(leftMap_);
@@ -132,80 +80,44 @@ void KarnaughWindow::buildControls() {
     }
     maps->addStretch();
 
-    comparison_ = readOnlyLine(this);
-    words_->add([=, this] {
-        describe(comparison_, tr("Сравнение"), tr("Дали картите на двете страни са една и съща картина"));
-    });
-    comparisonLabel_ = new QLabel(this);
-    words_->add([=, this] { comparisonLabel_->setText(tr("Сравнение:")); });
+    comparison_ = readOnlyLine(page);
+    comparisonLabel_ = new QLabel(page);
     comparisonLabel_->setBuddy(comparison_);
-    sum_ = readOnlyLine(this);
-    words_->add([=, this] {
-        describe(sum_, tr("Минимална ДНФ"),
-                 tr("Минималната дизюнктивна нормална форма: сума от произведения с най-малко литерали"));
-    });
-    sumLabel_ = new QLabel(this);
-    words_->add([=, this] { sumLabel_->setText(tr("Минимална ДНФ:")); });
+    sum_ = readOnlyLine(page);
+    sumLabel_ = new QLabel(page);
     sumLabel_->setBuddy(sum_);
-    product_ = readOnlyLine(this);
-    words_->add([=, this] {
-        describe(product_, tr("Минимална КНФ"),
-                 tr("Минималната конюнктивна нормална форма: произведение от суми с най-малко литерали"));
-    });
-    productLabel_ = new QLabel(this);
-    words_->add([=, this] { productLabel_->setText(tr("Минимална КНФ:")); });
+    product_ = readOnlyLine(page);
+    productLabel_ = new QLabel(page);
     productLabel_->setBuddy(product_);
 
-    groups_ = new QListWidget(this);
-    words_->add([=, this] {
-        describe(groups_, tr("Групи"), tr("Групите на минималната ДНФ, по едно произведение на ред"));
-    });
-    groupsLabel_ = new QLabel(this);
-    words_->add([=, this] { groupsLabel_->setText(tr("Групи:")); });
+    groups_ = new QListWidget(page);
+    groupsLabel_ = new QLabel(page);
     groupsLabel_->setBuddy(groups_);
-    drawnGroups_ = new QListWidget(this);
-    words_->add([=, this] {
-        describe(drawnGroups_, tr("Твоите групи"),
-                 tr("Групите, които си очертал, по едно произведение на ред, с оценката им след проверка"));
-    });
-    drawnLabel_ = new QLabel(this);
-    words_->add([=, this] { drawnLabel_->setText(tr("Твоите групи:")); });
+    drawnGroups_ = new QListWidget(page);
+    drawnLabel_ = new QLabel(page);
     drawnLabel_->setBuddy(drawnGroups_);
     for (QListWidget *list : {groups_, drawnGroups_}) {
         useReadableHighlight(list);
         list->setFixedHeight(list->fontMetrics().lineSpacing() * 4 + 2 * list->frameWidth() + 4);
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
 
-    otherCover_ = makeButton();
-    words_->add([this] {
-        wordButton(otherCover_, tr("&Друго покритие"), tr("Друго покритие"),
-                   tr("Показва следващото минимално покритие, когато има няколко"));
-    });
-    selfGroup_ = makeButton();
-    words_->add([this] {
-        wordButton(selfGroup_, tr("&Групирай сам"), tr("Групирай сам"),
-                   tr("Скрива групите и минималните форми, за да очертаеш групите сам (Ctrl+G)"));
-    });
+    otherCover_ = plainButton(page);
+    selfGroup_ = plainButton(page);
     selfGroup_->setCheckable(true);
-    check_ = makeButton();
-    words_->add(
-        [this] { wordButton(check_, tr("&Провери"), tr("Провери"), tr("Проверява очертаните групи")); });
+    check_ = plainButton(page);
 
-    verdict_ = new QPlainTextEdit(this);
-    words_->add([=, this] {
-        describe(verdict_, tr("Извод"), tr("Какво показват картите, или оценката на очертаните групи"));
-    });
+    verdict_ = new QPlainTextEdit(page);
     verdict_->setReadOnly(true);
     verdict_->setFocusPolicy(Qt::ClickFocus);
     verdict_->setFixedHeight(verdict_->fontMetrics().lineSpacing() * 4 + 2 * verdict_->frameWidth() +
                              int(verdict_->document()->documentMargin() * 2));
     useReadableHighlight(verdict_);
-    auto *verdictLabel = new QLabel(this);
-    words_->add([=, this] { verdictLabel->setText(tr("Извод:")); });
-    verdictLabel->setBuddy(verdict_);
+    verdictLabel_ = new QLabel(page);
+    verdictLabel_->setBuddy(verdict_);
 
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(formulaLabel, 0, 0);
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(formulaLabel_, 0, 0);
     grid->addWidget(formula_, 0, 1);
     grid->addLayout(maps, 1, 0, 1, 2);
     grid->addWidget(comparisonLabel_, 2, 0);
@@ -223,7 +135,7 @@ void KarnaughWindow::buildControls() {
         buttons->addWidget(button);
     buttons->addStretch();
     grid->addLayout(buttons, 7, 0, 1, 2);
-    grid->addWidget(verdictLabel, 8, 0, Qt::AlignTop);
+    grid->addWidget(verdictLabel_, 8, 0, Qt::AlignTop);
     grid->addWidget(verdict_, 8, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(9, 1); // room to spare goes below, not between the map and its lines
@@ -237,16 +149,15 @@ void KarnaughWindow::buildControls() {
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    connect(otherCover_, &QPushButton::clicked, this, &KarnaughWindow::stepCover);
+    connect(otherCover_, &QPushButton::clicked, &session_, &KarnaughSession::nextCover);
     connect(selfGroup_, &QPushButton::toggled, this, [this](bool on) {
-        leftMap_->setDrawing(on);
-        refresh();
+        session_.setDrawing(on);
         if (on)
             leftMap_->setFocus();
     });
-    connect(check_, &QPushButton::clicked, this, &KarnaughWindow::check);
-    connect(leftMap_, &KarnaughMapView::groupDrawn, this, &KarnaughWindow::addGroup);
-    connect(leftMap_, &KarnaughMapView::removeRequested, this, &KarnaughWindow::removeGroupAt);
+    connect(check_, &QPushButton::clicked, &session_, &KarnaughSession::check);
+    connect(leftMap_, &KarnaughMapView::groupDrawn, &session_, &KarnaughSession::addGroup);
+    connect(leftMap_, &KarnaughMapView::removeRequested, &session_, &KarnaughSession::removeGroupAt);
     auto *toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
     connect(toggle, &QShortcut::activated, selfGroup_, [this] {
         if (selfGroup_->isEnabled())
@@ -256,84 +167,113 @@ void KarnaughWindow::buildControls() {
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
-void KarnaughWindow::follow() {
-    QString formula = selection_.tableFormula();
-    QString what = formula;
-    if (formula.isEmpty()) {
-        const int law = selection_.law();
-        if (law >= 0 && std::size_t(law) < catalogue::lawCatalogue.size()) {
-            formula = utf8(catalogue::lawCatalogue[std::size_t(law)].formula).trimmed();
-            what = tr("%1. %2").arg(law + 1).arg(law_names::heading(law));
-        }
-    }
-    setWindowTitle(tr("Карта на Карно – %1").arg(what));
-    if (shownFormula_ == formula)
-        return; // the same maps: the student's groups stay
-    shownFormula_ = formula;
-    formula_->setText(formula);
-    formula_->setCursorPosition(0);
-
-    auto result = karnaughFunction(formula);
-    function_.reset();
-    problem_.clear();
-    if (auto *function = std::get_if<KarnaughFunction>(&result))
-        function_ = std::move(*function);
-    else
-        problem_ = std::get<QString>(result);
-    cover_ = 0;
-    drawn_.clear();
-    grade_.reset();
-    if (function_) {
-        leftModel_->setMap(function_->layout, function_->left.truth, function_->letters);
-        rightModel_->setMap(function_->right ? std::optional(function_->layout) : std::nullopt,
-                            function_->right ? function_->right->truth : 0, function_->letters);
-    } else {
-        leftModel_->setMap(std::nullopt, 0, {});
-        rightModel_->setMap(std::nullopt, 0, {});
-    }
-    leftMap_->setDrawing(selfGroup_->isChecked() && function_);
-    refresh();
+void KarnaughWindow::addToContextMenu(QAction *action) {
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    groups_->addAction(action);
+    drawnGroups_->addAction(action);
 }
 
-void KarnaughWindow::refresh() {
-    const bool drawing = selfGroup_->isChecked();
-    const bool twoSides = function_ && function_->right;
+void KarnaughWindow::retranslate() {
+    menu_item::retranslate(actions()); // the items other parts put into its menus
+    describe(formula_, tr("Формула"),
+             tr("Формулата, чиито карти се виждат: тази от таблицата на истинност, ако там е въведена своя, "
+                "иначе формулата на избрания закон"));
+    formulaLabel_->setText(tr("Формула:"));
+    rightCaption_->setText(tr("Дясна страна"));
+    describe(rightMap_, tr("Дясна страна"), tr("Картата на дясната страна на формулата"));
+    describe(comparison_, tr("Сравнение"), tr("Дали картите на двете страни са една и съща картина"));
+    comparisonLabel_->setText(tr("Сравнение:"));
+    describe(sum_, tr("Минимална ДНФ"),
+             tr("Минималната дизюнктивна нормална форма: сума от произведения с най-малко литерали"));
+    sumLabel_->setText(tr("Минимална ДНФ:"));
+    describe(product_, tr("Минимална КНФ"),
+             tr("Минималната конюнктивна нормална форма: произведение от суми с най-малко литерали"));
+    productLabel_->setText(tr("Минимална КНФ:"));
+    describe(groups_, tr("Групи"), tr("Групите на минималната ДНФ, по едно произведение на ред"));
+    groupsLabel_->setText(tr("Групи:"));
+    describe(drawnGroups_, tr("Твоите групи"),
+             tr("Групите, които си очертал, по едно произведение на ред, с оценката им след проверка"));
+    drawnLabel_->setText(tr("Твоите групи:"));
+    wordButton(otherCover_, tr("&Друго покритие"),
+               tr("Показва следващото минимално покритие, когато има няколко"));
+    wordButton(selfGroup_, tr("&Групирай сам"),
+               tr("Скрива групите и минималните форми, за да очертаеш групите сам (Ctrl+G)"));
+    wordButton(check_, tr("&Провери"), tr("Проверява очертаните групи"));
+    describe(verdict_, tr("Извод"), tr("Какво показват картите, или оценката на очертаните групи"));
+    verdictLabel_->setText(tr("Извод:"));
+    showSession();
+}
+
+void KarnaughWindow::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void KarnaughWindow::follow() {
+    // The table's own formula while it has one, else the law's.
+    const QString tableFormula = selection_.tableFormula();
+    if (!tableFormula.isEmpty())
+        session_.show(tableFormula, std::nullopt);
+    else
+        session_.show(law_names::formula(selection_.law()), selection_.law());
+}
+
+void KarnaughWindow::showSession() {
+    const std::optional<KarnaughFunction> &function = session_.function();
+    setWindowTitle(tr("Карта на Карно – %1").arg(session_.subject()));
+    if (mappedFormula_ != session_.formula()) {
+        mappedFormula_ = session_.formula();
+        formula_->setText(session_.formula());
+        formula_->setCursorPosition(0);
+        if (function) {
+            leftModel_->setMap(function->layout, function->left.truth, function->letters);
+            rightModel_->setMap(function->right ? std::optional(function->layout) : std::nullopt,
+                                function->right ? function->right->truth : 0, function->letters);
+        } else {
+            leftModel_->setMap(std::nullopt, 0, {});
+            rightModel_->setMap(std::nullopt, 0, {});
+        }
+    }
+    const bool drawing = session_.isDrawing();
+    if (selfGroup_->isChecked() != drawing)
+        selfGroup_->setChecked(drawing);
+    leftMap_->setDrawing(drawing && function);
+
+    const bool twoSides = session_.hasTwoSides();
     const QString leftName = twoSides ? tr("Лява страна") : tr("Стойност");
     leftCaption_->setText(leftName);
     describe(leftMap_, leftName,
              twoSides ? tr("Картата на лявата страна на формулата")
                       : tr("Картата на стойността на формулата"));
-    for (QWidget *widget : {static_cast<QWidget *>(leftCaption_), static_cast<QWidget *>(leftMap_)})
-        widget->setVisible(bool(function_));
-    for (QWidget *widget : {static_cast<QWidget *>(rightCaption_), static_cast<QWidget *>(rightMap_),
-                            static_cast<QWidget *>(comparisonLabel_), static_cast<QWidget *>(comparison_)})
-        widget->setVisible(twoSides);
-    comparison_->setText(!twoSides                 ? QString()
-                         : function_->sidesMatch() ? tr("Картите съвпадат")
-                                                   : tr("Картите се различават"));
+    for (QWidget *control : {widget(leftCaption_), widget(leftMap_)})
+        control->setVisible(bool(function));
+    for (QWidget *control :
+         {widget(rightCaption_), widget(rightMap_), widget(comparisonLabel_), widget(comparison_)})
+        control->setVisible(twoSides);
+    comparison_->setText(!twoSides                ? QString()
+                         : function->sidesMatch() ? tr("Картите съвпадат")
+                                                  : tr("Картите се различават"));
 
-    for (QWidget *widget : {static_cast<QWidget *>(sumLabel_), static_cast<QWidget *>(sum_),
-                            static_cast<QWidget *>(productLabel_), static_cast<QWidget *>(product_),
-                            static_cast<QWidget *>(groupsLabel_), static_cast<QWidget *>(groups_),
-                            static_cast<QWidget *>(otherCover_)})
-        widget->setVisible(!drawing);
-    for (QWidget *widget : {static_cast<QWidget *>(drawnLabel_), static_cast<QWidget *>(drawnGroups_),
-                            static_cast<QWidget *>(check_)})
-        widget->setVisible(drawing);
-    sum_->setText(function_ ? QString::fromStdString(function_->sumOfProducts(function_->left, cover_))
-                            : QString());
-    product_->setText(function_ ? QString::fromStdString(function_->productOfSums(function_->left))
-                                : QString());
+    for (QWidget *control : {widget(sumLabel_), widget(sum_), widget(productLabel_), widget(product_),
+                             widget(groupsLabel_), widget(groups_), widget(otherCover_)})
+        control->setVisible(!drawing);
+    for (QWidget *control : {widget(drawnLabel_), widget(drawnGroups_), widget(check_)})
+        control->setVisible(drawing);
+    sum_->setText(function ? QString::fromStdString(function->sumOfProducts(function->left, session_.cover()))
+                           : QString());
+    product_->setText(function ? QString::fromStdString(function->productOfSums(function->left)) : QString());
     for (QLineEdit *line : {sum_, product_})
         line->setCursorPosition(0);
-    otherCover_->setEnabled(function_ && function_->left.sums.size() > 1);
-    selfGroup_->setEnabled(bool(function_));
-    check_->setEnabled(bool(function_));
+    otherCover_->setEnabled(function && function->left.sums.size() > 1);
+    selfGroup_->setEnabled(bool(function));
+    check_->setEnabled(bool(function));
 
     fillLists();
-    if (function_) {
-        leftMap_->setLoops(drawing ? studentLoops() : coverLoops(function_->left));
-        rightMap_->setLoops(drawing || !twoSides ? std::vector<MapLoop>{} : coverLoops(*function_->right));
+    if (function) {
+        leftMap_->setLoops(drawing ? studentLoops() : coverLoops(function->left));
+        rightMap_->setLoops(drawing || !twoSides ? std::vector<MapLoop>{} : coverLoops(*function->right));
     } else {
         leftMap_->setLoops({});
         rightMap_->setLoops({});
@@ -344,17 +284,20 @@ void KarnaughWindow::refresh() {
 void KarnaughWindow::fillLists() {
     groups_->clear();
     drawnGroups_->clear();
-    if (!function_)
+    const std::optional<KarnaughFunction> &function = session_.function();
+    if (!function)
         return;
-    const auto &sums = function_->left.sums;
+    const auto &sums = function->left.sums;
     if (!sums.empty())
-        for (const derivations::Term &term : sums[cover_ % sums.size()])
-            groups_->addItem(QString::fromStdString(function_->termText(term)));
-    for (std::size_t i = 0; i < drawn_.size(); ++i) {
-        const derivations::GroupGrade *grade = grade_ ? &grade_->groups[i] : nullptr;
-        auto *item = new QListWidgetItem(grade_texts::groupLine(int(i) + 1, drawn_[i], grade, *function_));
-        if (grade)
-            item->setForeground(loop_colours::on(drawnGroups_->palette(), grade_texts::isWrong(*grade)
+        for (const derivations::Term &term : sums[session_.cover()])
+            groups_->addItem(QString::fromStdString(function->termText(term)));
+    const auto &drawn = session_.drawn();
+    const auto &grade = session_.grade();
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const derivations::GroupGrade *groupGrade = grade ? &grade->groups[i] : nullptr;
+        auto *item = new QListWidgetItem(grade_texts::groupLine(int(i) + 1, drawn[i], groupGrade, *function));
+        if (groupGrade)
+            item->setForeground(loop_colours::on(drawnGroups_->palette(), grade_texts::isWrong(*groupGrade)
                                                                               ? loop_colours::wrong
                                                                               : loop_colours::right));
         drawnGroups_->addItem(item);
@@ -362,27 +305,26 @@ void KarnaughWindow::fillLists() {
 }
 
 QString KarnaughWindow::verdictText() const {
-    if (!function_)
-        return problem_;
-    if (!selfGroup_->isChecked()) {
-        const std::size_t covers = std::max<std::size_t>(1, function_->left.sums.size());
-        return tr("Минимално покритие %1 от %2.").arg(cover_ % covers + 1).arg(covers);
-    }
-    if (!grade_)
-        return function_->right
+    const std::optional<KarnaughFunction> &function = session_.function();
+    if (!function)
+        return session_.problem() ? session_.problem()->text() : QString();
+    if (!session_.isDrawing())
+        return tr("Минимално покритие %1 от %2.").arg(session_.cover() + 1).arg(session_.coverCount());
+    if (!session_.grade())
+        return function->right
                    ? tr("Очертай групите на лявата карта с мишката или с клавишите и натисни „Провери“.")
                    : tr("Очертай групите на картата с мишката или с клавишите и натисни „Провери“.");
-    return grade_texts::verdict(*grade_, *function_, *leftModel_).join(QLatin1Char(' '));
+    return grade_texts::verdict(*session_.grade(), *function, *leftModel_).join(QLatin1Char(' '));
 }
 
 std::vector<MapLoop> KarnaughWindow::coverLoops(const KarnaughSide &side) const {
     std::vector<MapLoop> loops;
     if (side.sums.empty())
         return loops;
-    const derivations::Cover &cover = side.sums[cover_ % side.sums.size()];
+    const derivations::Cover &cover = side.sums[session_.cover() % side.sums.size()];
     for (std::size_t i = 0; i < cover.size(); ++i)
         loops.push_back(
-            {derivations::groupOf(function_->layout, cover[i]),
+            {derivations::groupOf(session_.function()->layout, cover[i]),
              loop_colours::on(leftMap_->palette(), loop_colours::cover[i % loop_colours::cover.size()])});
     return loops;
 }
@@ -390,55 +332,22 @@ std::vector<MapLoop> KarnaughWindow::coverLoops(const KarnaughSide &side) const 
 std::vector<MapLoop> KarnaughWindow::studentLoops() const {
     std::vector<MapLoop> loops;
     const QPalette &palette = leftMap_->palette();
-    for (std::size_t i = 0; i < drawn_.size(); ++i) {
-        if (!grade_) {
-            loops.push_back({drawn_[i], palette.color(QPalette::Text)});
+    const auto &drawn = session_.drawn();
+    const auto &grade = session_.grade();
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        if (!grade) {
+            loops.push_back({drawn[i], palette.color(QPalette::Text)});
             continue;
         }
-        const bool wrong = grade_texts::isWrong(grade_->groups[i]);
-        loops.push_back({drawn_[i],
+        const bool wrong = grade_texts::isWrong(grade->groups[i]);
+        loops.push_back({drawn[i],
                          loop_colours::on(palette, wrong ? loop_colours::wrong : loop_colours::right),
                          wrong ? MapLoop::Style::Dashed : MapLoop::Style::Solid});
     }
-    if (grade_)
-        for (const derivations::MapCell &cell : grade_->uncoveredOnes)
+    if (grade)
+        for (const derivations::MapCell &cell : grade->uncoveredOnes)
             loops.push_back({{cell.row, cell.column, 1, 1},
                              loop_colours::on(palette, loop_colours::wrong),
                              MapLoop::Style::Ring});
     return loops;
-}
-
-void KarnaughWindow::stepCover() {
-    ++cover_;
-    refresh();
-}
-
-void KarnaughWindow::addGroup(const derivations::MapGroup &group) {
-    if (!function_ || std::find(drawn_.begin(), drawn_.end(), group) != drawn_.end())
-        return;
-    drawn_.push_back(group);
-    grade_.reset();
-    refresh();
-}
-
-void KarnaughWindow::removeGroupAt(const derivations::MapCell &cell) {
-    if (!function_)
-        return;
-    // The group drawn last lies on top.
-    for (auto it = drawn_.rbegin(); it != drawn_.rend(); ++it) {
-        const auto cells = derivations::cellsOf(function_->layout, *it);
-        if (std::find(cells.begin(), cells.end(), cell) != cells.end()) {
-            drawn_.erase(std::next(it).base());
-            grade_.reset();
-            refresh();
-            return;
-        }
-    }
-}
-
-void KarnaughWindow::check() {
-    if (!function_)
-        return;
-    grade_ = derivations::gradeGroups(function_->layout, function_->left.truth, drawn_);
-    refresh();
 }

@@ -8,67 +8,56 @@
 // proved by sight), the minimal sum of products with its groups drawn as
 // loops, and the minimal product of sums. "Групирай сам" hides the answer:
 // the student draws the groups on the (left) map and "Провери" grades them.
+// The window shows its KarnaughSession and hands the clicks to it.
 
-#include "karnaugh_function.h"
+#include "karnaugh_session.h"
 #include "map_loops.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
-#include <optional>
 #include <vector>
 
-class Inf_Tarvisko;
 class KarnaughMapModel;
 class KarnaughMapView;
 class LawSelection;
 class QAction;
-class Wording;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
-class KarnaughWindow : public QWidget {
+class KarnaughWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // A window of its own (Qt::Window) that stays with `parent`.
+    // A window of its own that stays with `parent`.
     KarnaughWindow(LawSelection &selection, QWidget *parent);
 
-    // Adds "Карта на Карно…" (Ctrl+K) to the main window's context menus
-    // (and so to the truth table's). Returns the menu item.
-    static QAction *attachTo(Inf_Tarvisko &main);
+    KarnaughSession &session() { return session_; }
 
-    // The window that belongs to `owner`, built the first time it is asked
-    // for, shown and raised.
-    static KarnaughWindow *openFor(LawSelection &selection, QWidget &owner);
+    // An item for the groups' context menus; its shortcut works anywhere in
+    // the window.
+    void addToContextMenu(QAction *action);
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildControls();
-    QPushButton *makeButton();
-    static void wordButton(QPushButton *button, const QString &text, const QString &name,
-                           const QString &toolTip);
+    void retranslate();
     void follow();
-    void refresh();
-    void stepCover();
-    void addGroup(const derivations::MapGroup &group);
-    void removeGroupAt(const derivations::MapCell &cell);
-    void check();
+    void showSession();
     std::vector<MapLoop> coverLoops(const KarnaughSide &side) const;
     std::vector<MapLoop> studentLoops() const;
     QString verdictText() const;
     void fillLists();
 
     LawSelection &selection_;
-    std::optional<QString> shownFormula_;
-    Wording *words_ = nullptr;
-    std::optional<KarnaughFunction> function_;
-    QString problem_; // why there is no map
-    std::size_t cover_ = 0;
-    std::vector<derivations::MapGroup> drawn_;
-    std::optional<derivations::KarnaughGrade> grade_;
+    KarnaughSession session_;
+    std::optional<QString> mappedFormula_; // the maps' models show this formula
 
+    QLabel *formulaLabel_ = nullptr;
     QLineEdit *formula_ = nullptr;
     QLabel *leftCaption_ = nullptr;
     QLabel *rightCaption_ = nullptr;
@@ -89,5 +78,6 @@ private:
     QPushButton *otherCover_ = nullptr;
     QPushButton *selfGroup_ = nullptr; // checkable
     QPushButton *check_ = nullptr;
+    QLabel *verdictLabel_ = nullptr;
     QPlainTextEdit *verdict_ = nullptr;
 };

@@ -8,10 +8,6 @@ class QAbstractScrollArea;
 class QAction;
 class QContextMenuEvent;
 
-// Shift+F10 opens the context menu as the menu key does, for keyboards that
-// have no menu key.
-void opensMenuOnShiftF10(QAbstractScrollArea *owner);
-
 // The context menus of the law list and the result box: the result box's
 // own items (copy, select all) first, then, after a separator, the items
 // that other windows add (the truth table, proof sheets). The law list has

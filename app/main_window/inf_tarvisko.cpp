@@ -7,9 +7,11 @@
 #include "law_catalogue.h"
 #include "law_names.h"
 #include "law_proof.h"
+#include "menu_item.h"
 #include "program_icon.h"
 #include "readable_colours.h"
 #include "screen_reader.h"
+#include "shift_f10_menu.h"
 #include "text_to_number.h"
 #include "twips.h"
 #include "window_font.h"
@@ -83,14 +85,12 @@ ChoiceList *makeList(QWidget *parent, const QRect &rect, const QColor &colour) {
     return place(new ChoiceList(parent), rect, QPalette::Base, colour);
 }
 
-// Controls are named as the window's table names them: "List1(0)", ...
+// Controls carry the names screen readers' tools and the tests find them by: "List1(0)", ...
 template <class Control, std::size_t size>
 void nameArray(const QString &name, const std::array<Control *, size> &controls) {
     for (std::size_t i = 0; i < size; ++i)
         controls[i]->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(i));
 }
-
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 } // namespace
 
@@ -152,9 +152,9 @@ void Inf_Tarvisko::buildControls() {
     // The names in the user's language: the proof's header shows them.
     for (std::size_t law = 0; law < catalogue::lawCatalogue.size(); ++law) {
         const catalogue::LawRow &row = catalogue::lawCatalogue[law];
-        List1[1]->addItem(fromUtf8(row.variableCount));
+        List1[1]->addItem(QString::fromUtf8(row.variableCount));
         List1[2]->addItem(law_names::name(int(law)));
-        List1[3]->addItem(fromUtf8(row.formula));
+        List1[3]->addItem(QString::fromUtf8(row.formula));
     }
     for (std::size_t i = 1; i < List1.size(); ++i)
         List1[i]->hide();
@@ -164,7 +164,8 @@ void Inf_Tarvisko::buildControls() {
     nameArray(QStringLiteral("Label1"), Label1);
     nameArray(QStringLiteral("Bul_Prom"), Bul_Prom);
 
-    // Tab order as tabled; labels and hidden lists never take focus.
+    // Tab order in the order of this list; labels and hidden lists never
+    // take focus.
     Etiket->setFocusPolicy(Qt::NoFocus);
     for (QLabel *label : Label1)
         label->setFocusPolicy(Qt::NoFocus);
@@ -204,6 +205,8 @@ void Inf_Tarvisko::changeEvent(QEvent *event) {
 
 void Inf_Tarvisko::retranslate() {
     setTexts();
+    // The items other parts put into the context menus.
+    menu_item::retranslate(actions());
     // The law list and the hidden names list in the new words; setting an
     // item's text leaves the selection, and so the handlers, alone.
     for (int row = 0; row < List1[0]->count(); ++row) {
@@ -308,5 +311,5 @@ void Inf_Tarvisko::ShowLaw(std::int16_t row) {
 
     resultText_ = text.text();
     // One setPlainText of the whole "\r\n" text shows clean lines.
-    Text1[1]->setPlainText(fromUtf8(resultText_));
+    Text1[1]->setPlainText(QString::fromUtf8(resultText_));
 }

@@ -61,7 +61,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // The lists, by the names and indices of the window's table.
+    // The lists, by the names and indices their object names carry.
     std::array<ChoiceList *, 4> List1{};    // law list; hidden: counts, names, formulas
     std::array<ChoiceList *, 3> Bul_Prom{}; // values of A, B, C
 

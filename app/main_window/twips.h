@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Places and sizes of the window are tabled in twips; at 96 dots per inch a
+// The window's places and sizes are given in twips; at 96 dots per inch a
 // logical pixel is 15 twips. Qt scales logical pixels on high-density screens.
 
 #include <QRect>

@@ -3,10 +3,10 @@
 
 #include "inf_tarvisko.h"
 #include "law_names.h"
+#include "menu_item.h"
 #include "proof_sheet.h"
 #include "sheet_texts.h"
 #include "shown_proof.h"
-#include "wording.h"
 
 #include <QAction>
 #include <QDir>
@@ -101,15 +101,14 @@ void printProofSheetWithDialog(QWidget *parent, int selectedRow) {
 
 void addProofSheetItems(Inf_Tarvisko &window) {
     auto *save = new QAction(&window);
-    auto *words = new Wording(&window);
-    words->add([save] { save->setText(ProofSheet::tr("Запази лист с доказателства…")); });
+    menu_item::setText(save, "ProofSheet", QT_TRANSLATE_NOOP("ProofSheet", "Запази лист с доказателства…"));
     save->setShortcut(QKeySequence::Save);
     QObject::connect(save, &QAction::triggered, &window,
                      [&window] { saveProofSheetWithDialog(&window, window.selection()->law()); });
     window.addToContextMenus(save);
 
     auto *print = new QAction(&window);
-    words->add([print] { print->setText(ProofSheet::tr("Печат…")); });
+    menu_item::setText(print, "ProofSheet", QT_TRANSLATE_NOOP("ProofSheet", "Печат…"));
     print->setShortcut(QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, &window,
                      [&window] { printProofSheetWithDialog(&window, window.selection()->law()); });

@@ -17,9 +17,7 @@
 
 namespace {
 
-QString escaped(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size())).toHtmlEscaped();
-}
+QString escaped(std::string_view text) { return QString::fromUtf8(text).toHtmlEscaped(); }
 
 const catalogue::LawRow &lawAt(int row) { return catalogue::lawCatalogue.at(std::size_t(row)); }
 
@@ -35,8 +33,7 @@ QString tableStart(bool bordered) {
 
 QString truthTable(int row) {
     const std::string_view formula = lawAt(row).formula;
-    const auto table =
-        formulas::tabulate(QString::fromUtf8(formula.data(), qsizetype(formula.size())).toStdU32String());
+    const auto table = formulas::tabulate(QString::fromUtf8(formula).toStdU32String());
     if (const auto *error = std::get_if<formulas::ReadError>(&table))
         return QStringLiteral("<p>%1</p>\n").arg(formulaErrorText(*error).toHtmlEscaped());
     const auto &truth = std::get<formulas::TruthTable>(table);
@@ -79,9 +76,8 @@ QString lawSection(int row, bool newPage) {
         QStringLiteral("<h2 id=\"law-%1\"%2>%1. %3</h2>\n").arg(row + 1).arg(pageBreak, headingName(row));
     html += QStringLiteral("<p>%1</p>\n").arg(ProofSheet::tr("Формула: %1").arg(escaped(lawAt(row).formula)));
     html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Таблица на истинност")) + truthTable(row);
-    html +=
-        QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Карта на Карно")) +
-        karnaughMapsHtml(QString::fromUtf8(lawAt(row).formula.data(), qsizetype(lawAt(row).formula.size())));
+    html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Карта на Карно")) +
+            karnaughMapsHtml(QString::fromUtf8(lawAt(row).formula));
     html += QStringLiteral("<h3>%1</h3>\n").arg(ProofSheet::tr("Доказателства"));
     for (const shown_proof::Assignment &values : shown_proof::assignmentsOf(row)) {
         std::string proof = shown_proof::proofText(row, values, law_names::name(row).toStdString());

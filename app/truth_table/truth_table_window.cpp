@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "truth_table_window.h"
 
-#include "context_menus.h"
-#include "inf_tarvisko.h"
-#include "law_catalogue.h"
-#include "law_names.h"
 #include "law_selection.h"
+#include "menu_item.h"
+#include "plain_button.h"
 #include "readable_colours.h"
 #include "screen_reader.h"
+#include "shift_f10_menu.h"
 #include "table_verdict.h"
 #include "truth_table_model.h"
 #include "truth_table_texts.h"
 #include "truth_table_view.h"
 #include "window_font.h"
-#include "wording.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -22,14 +20,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 
 namespace {
 
 using table_texts::shown;
-QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 void describe(QWidget *control, const char *name, const char *toolTip) {
     control->setToolTip(shown(toolTip));
@@ -47,54 +43,22 @@ constexpr const char *widestVerdict = QT_TRANSLATE_NOOP(
 
 } // namespace
 
-QAction *TruthTableWindow::attachTo(Inf_Tarvisko &main) {
-    auto *open = new QAction(&main);
-    (new Wording(&main))->add([open] { open->setText(shown(table_texts::menuItem)); });
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    main.addToContextMenus(open);
-    QObject::connect(open, &QAction::triggered, &main, [&main, open] {
-        auto *window = main.findChild<TruthTableWindow *>(QString(), Qt::FindDirectChildrenOnly);
-        if (!window) {
-            window = new TruthTableWindow(*main.selection(), &main);
-            window->placeBeside(main);
-            // The other windows' items (the Karnaugh map, the sheets) in the
-            // table's menu, their shortcuts working here too.
-            for (QAction *action : main.actions())
-                if (action != open)
-                    window->addToTableMenu(action);
-        }
-        if (window->isVisible())
-            window->raise(); // a window just shown is on top already
-        window->show();
-        window->activateWindow();
-    });
-    return open;
-}
-
-void TruthTableWindow::addToTableMenu(QAction *action) {
+void TruthTableWindow::addToContextMenu(QAction *action) {
+    action->setShortcutContext(Qt::WindowShortcut);
     table_->addAction(action);
     addAction(action);
 }
 
-void TruthTableWindow::placeBeside(const QWidget &main) {
-    // Right of the main window where the screen has room, so that the proof
-    // and the table show together; elsewhere the desktop places it.
-    adjustSize();
-    const QRect screen = main.screen()->availableGeometry();
-    const QPoint at = main.frameGeometry().topRight() + QPoint(1, 0);
-    if (screen.contains(QRect(at, frameSize())))
-        move(at);
-}
-
 TruthTableWindow::TruthTableWindow(LawSelection &selection, QWidget *parent)
-    : QWidget(parent, Qt::Window), selection_(selection) {
-    screen_reader::readAsWindow(this);
+    : QMainWindow(parent), selection_(selection), session_(this) {
     setObjectName(QStringLiteral("TruthTableWindow"));
     if (parent)
         setWindowIcon(parent->windowIcon());
     setFont(windowFont());
 
     buildControls();
+    connect(&session_, &TruthTableSession::changed, this, &TruthTableWindow::showSession);
+    retranslate();
     followLaw();
     fitTable();
     followSelection();
@@ -102,14 +66,16 @@ TruthTableWindow::TruthTableWindow(LawSelection &selection, QWidget *parent)
 }
 
 void TruthTableWindow::buildControls() {
-    formula_ = new QLineEdit(this);
+    auto *page = new QWidget(this);
+    setCentralWidget(page);
+    formula_ = new QLineEdit(page);
     formula_->setMinimumWidth(formula_->fontMetrics().horizontalAdvance(QString::fromLatin1(widestFormula)) +
                               formula_->fontMetrics().averageCharWidth() * 4);
-    formulaLabel_ = new QLabel(this);
+    formulaLabel_ = new QLabel(page);
     formulaLabel_->setBuddy(formula_);
 
     model_ = new TruthTableModel(this);
-    table_ = new TruthTableView(model_, this);
+    table_ = new TruthTableView(model_, page);
     table_->setWordWrap(false);
     table_->setCornerButtonEnabled(false);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -123,19 +89,17 @@ void TruthTableWindow::buildControls() {
     useReadableHighlight(palette);
     table_->setPalette(palette);
 
-    verdict_ = new QLineEdit(this);
+    verdict_ = new QLineEdit(page);
     verdict_->setReadOnly(true);
     // Read and copied, but not a stop on the way from the table to the buttons.
     verdict_->setFocusPolicy(Qt::ClickFocus);
-    verdictLabel_ = new QLabel(this);
+    verdictLabel_ = new QLabel(page);
     verdictLabel_->setBuddy(verdict_);
 
-    lawFormula_ = new QPushButton(this);
-    lawFormula_->setAutoDefault(false);
+    lawFormula_ = plainButton(page);
     buildExerciseButtons();
-    setTexts();
 
-    auto *grid = new QGridLayout(this);
+    auto *grid = new QGridLayout(page);
     grid->addWidget(formulaLabel_, 0, 0);
     grid->addWidget(formula_, 0, 1);
     grid->addWidget(table_, 1, 0, 1, 2);
@@ -156,9 +120,8 @@ void TruthTableWindow::buildControls() {
     // The student's keystrokes re-tabulate; the law's own formula comes back
     // with the button or Escape in the field.
     connect(formula_, &QLineEdit::textEdited, this, [this](const QString &text) {
-        edited_ = true;
         selection_.setTableFormula(text);
-        tabulate(text);
+        session_.edit(text);
     });
     connect(lawFormula_, &QPushButton::clicked, this, &TruthTableWindow::followLaw);
     auto *restore = new QShortcut(QKeySequence(Qt::Key_Escape), formula_);
@@ -177,7 +140,8 @@ void TruthTableWindow::buildControls() {
     connect(model_, &QAbstractItemModel::modelReset, this, &TruthTableWindow::fitTable);
 }
 
-void TruthTableWindow::setTexts() {
+void TruthTableWindow::retranslate() {
+    menu_item::retranslate(actions()); // the items other parts put into its menus
     describe(formula_, table_texts::formulaName, table_texts::formulaToolTip);
     formulaLabel_->setText(shown(table_texts::formulaLabel));
     describe(table_, table_texts::tableName, table_texts::tableToolTip);
@@ -197,35 +161,29 @@ void TruthTableWindow::setTexts() {
         controls[i]->setText(shown(buttons[i][0]));
         describe(controls[i], buttons[i][1], buttons[i][2]);
     }
-}
-
-void TruthTableWindow::changeEvent(QEvent *event) {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::LanguageChange || !formula_)
-        return;
-    setTexts();
+    // The table's headers and cells, the verdict and the title.
     model_->retranslate();
     showVerdict();
-    updateTitle();
+    setWindowTitle(shown(table_texts::title) + QStringLiteral(" – ") + session_.subject());
     fitTable();
 }
 
-QPushButton *TruthTableWindow::makeButton() {
-    auto *button = new QPushButton(this);
-    button->setAutoDefault(false);
-    return button;
+void TruthTableWindow::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void TruthTableWindow::buildExerciseButtons() {
-    exercise_ = makeButton();
+    exercise_ = plainButton(centralWidget());
     exercise_->setCheckable(true);
     // The mnemonic is Alt+С; Ctrl+E works as well.
     auto *toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
     connect(toggle, &QShortcut::activated, exercise_, &QPushButton::click);
-    check_ = makeButton();
-    showTruth_ = makeButton();
+    check_ = plainButton(centralWidget());
+    showTruth_ = plainButton(centralWidget());
     showTruth_->setCheckable(true);
-    restart_ = makeButton();
+    restart_ = plainButton(centralWidget());
     for (QPushButton *button : {check_, showTruth_, restart_})
         button->hide();
 
@@ -257,59 +215,35 @@ void TruthTableWindow::followSelection() {
         if (isVisible())
             followValues();
     });
-    connect(&selection_, &LawSelection::tableFormulaChanged, this, &TruthTableWindow::followTableFormula);
 }
 
 void TruthTableWindow::showEvent(QShowEvent *event) {
-    QWidget::showEvent(event);
-    if (lawRow() != shownLaw_)
+    QMainWindow::showEvent(event);
+    if (selection_.law() != session_.law())
         followLaw();
     else
         followValues();
-    if (edited_)
-        selection_.setTableFormula(formula_->text());
+    if (session_.isEdited())
+        selection_.setTableFormula(session_.formula());
 }
 
 void TruthTableWindow::hideEvent(QHideEvent *event) {
-    QWidget::hideEvent(event);
+    QMainWindow::hideEvent(event);
     // A closed window shows no formula of its own.
     selection_.setTableFormula(QString());
 }
 
-int TruthTableWindow::lawRow() const { return selection_.law(); }
-
-void TruthTableWindow::followTableFormula(const QString &formula) {
-    // Another window's formula for the table; our own keystrokes set the
-    // very text the field holds, and change nothing here.
-    if (formula.isEmpty() || formula == formula_->text())
-        return;
-    edited_ = true;
-    formula_->setText(formula);
-    tabulate(formula);
-}
-
 void TruthTableWindow::followLaw() {
-    shownLaw_ = lawRow();
-    edited_ = false;
     selection_.setTableFormula(QString());
-    QString formula;
-    if (shownLaw_ >= 0 && std::size_t(shownLaw_) < catalogue::lawCatalogue.size())
-        formula = utf8(catalogue::lawCatalogue[std::size_t(shownLaw_)].formula).trimmed();
-    formula_->setText(formula);
-    tabulate(formula);
+    session_.showLaw(selection_.law());
 }
 
-void TruthTableWindow::tabulate(const QString &formula) {
-    auto result = formulas::tabulate(formula.toStdU32String());
-    if (auto *table = std::get_if<formulas::TruthTable>(&result)) {
-        readError_.reset();
-        model_->setTable(std::move(*table));
-    } else {
-        readError_ = std::get<formulas::ReadError>(result);
-        model_->setTable(std::nullopt);
-    }
+void TruthTableWindow::showSession() {
+    if (formula_->text() != session_.formula())
+        formula_->setText(session_.formula()); // the student's keystrokes are there already
+    model_->setTable(session_.table());
     showVerdict();
-    updateTitle();
+    setWindowTitle(shown(table_texts::title) + QStringLiteral(" – ") + session_.subject());
     followValues();
     if (model_->inExercise())
         table_->setExercise(true); // the fresh exercise starts at its first cell
@@ -319,8 +253,8 @@ void TruthTableWindow::showVerdict() {
     QString verdict;
     if (!model_->table()) {
         // The reader's own message, "Грешка на позиция N: …"
-        if (readError_)
-            verdict = verdictOf(*readError_);
+        if (session_.readError())
+            verdict = verdictOf(*session_.readError());
     } else if (const formulas::TableExercise *exercise = model_->exercise()) {
         verdict = model_->isChecked()
                       ? shown(table_texts::score).arg(exercise->rightCount()).arg(exercise->cellCount())
@@ -332,14 +266,6 @@ void TruthTableWindow::showVerdict() {
         verdict_->setText(verdict);
         verdict_->setCursorPosition(0); // the beginning shows, should the window be narrowed
     }
-}
-
-void TruthTableWindow::updateTitle() {
-    QString what = shown(table_texts::ownFormulaTitle);
-    if (!edited_ && shownLaw_ >= 0 && std::size_t(shownLaw_) < catalogue::lawCatalogue.size()) {
-        what = QStringLiteral("%1. %2").arg(shownLaw_ + 1).arg(law_names::heading(shownLaw_));
-    }
-    setWindowTitle(shown(table_texts::title) + QStringLiteral(" – ") + what);
 }
 
 void TruthTableWindow::followValues() {

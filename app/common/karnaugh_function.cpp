@@ -28,13 +28,11 @@ KarnaughSide sideOf(int variableCount, std::uint64_t truth) {
             derivations::minimalProductsOfSums(variableCount, truth)};
 }
 
-QString utf8(const std::string &text) { return QString::fromStdString(text); }
-
 void appendSide(QStringList &lines, const KarnaughFunction &function, const KarnaughSide &side) {
     for (const std::string &line : derivations::mapLines(function.layout, side.truth, function.letters))
-        lines << utf8(line);
-    lines << KarnaughTexts::sumLine(utf8(function.sumOfProducts(side)))
-          << KarnaughTexts::productLine(utf8(function.productOfSums(side)));
+        lines << QString::fromStdString(line);
+    lines << KarnaughTexts::sumLine(QString::fromStdString(function.sumOfProducts(side)))
+          << KarnaughTexts::productLine(QString::fromStdString(function.productOfSums(side)));
 }
 
 } // namespace
@@ -56,15 +54,26 @@ std::string KarnaughFunction::termText(derivations::Term term) const {
     return derivations::formatSumOfProducts(layout.variableCount(), {term}, letters);
 }
 
+QString KarnaughProblem::text() const {
+    return unreadable ? formulaErrorText(*unreadable) : KarnaughTexts::tooFewOrMany(variables);
+}
+
 std::variant<KarnaughFunction, QString> karnaughFunction(const QString &formula) {
+    auto read = readKarnaugh(formula);
+    if (const auto *problem = std::get_if<KarnaughProblem>(&read))
+        return problem->text();
+    return std::get<KarnaughFunction>(std::move(read));
+}
+
+std::variant<KarnaughFunction, KarnaughProblem> readKarnaugh(const QString &formula) {
     auto read = formulas::tabulate(formula.toStdU32String());
     if (const auto *error = std::get_if<formulas::ReadError>(&read))
-        return formulaErrorText(*error);
+        return KarnaughProblem{*error, 0};
     const formulas::TruthTable &table = std::get<formulas::TruthTable>(read);
     const int variables = int(table.variables.size());
     const auto layout = derivations::KarnaughLayout::forVariables(variables);
     if (!layout)
-        return KarnaughTexts::tooFewOrMany(variables);
+        return KarnaughProblem{std::nullopt, variables};
 
     std::uint64_t left = 0, right = 0;
     for (std::size_t row = 0; row < table.rows.size(); ++row) {

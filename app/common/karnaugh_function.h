@@ -6,6 +6,7 @@
 // window, the command line and the sheets all start from here, so they show
 // the same maps and the same minimal forms.
 
+#include "formula.h"
 #include "karnaugh.h"
 
 #include <QString>
@@ -34,8 +35,18 @@ struct KarnaughFunction {
     std::string termText(derivations::Term term) const;
 };
 
-// The maps of a formula, or why it has none: the reader's error, or a
-// variable count outside 2 to 4, in one sentence.
+// Why a formula has no maps: the reader's error, or a variable count
+// outside 2 to 4.
+struct KarnaughProblem {
+    std::optional<formulas::ReadError> unreadable;
+    int variables = 0;
+
+    // In one sentence.
+    QString text() const;
+};
+
+std::variant<KarnaughFunction, KarnaughProblem> readKarnaugh(const QString &formula);
+// The maps of a formula, or why it has none in one sentence.
 std::variant<KarnaughFunction, QString> karnaughFunction(const QString &formula);
 
 // The maps as the command line prints them, one string a line: the map's

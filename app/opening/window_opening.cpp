@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_opening.h"
+
+#include "derivation_window.h"
+#include "inf_tarvisko.h"
+#include "karnaugh_window.h"
+#include "law_selection.h"
+#include "menu_item.h"
+#include "truth_table_window.h"
+
+#include <QAction>
+#include <QScreen>
+
+namespace {
+
+constexpr const char *tableItem = QT_TRANSLATE_NOOP("TruthTableWindow", "&Таблица на истинност");
+constexpr const char *derivationItem = QT_TRANSLATE_NOOP("DerivationOpening", "Извеждане…");
+constexpr const char *karnaughItem = QT_TRANSLATE_NOOP("KarnaughWindow", "Карта на Карно…");
+
+QAction *item(QWidget &owner, const char *context, const char *text, QKeySequence shortcut) {
+    auto *action = new QAction(&owner);
+    menu_item::setText(action, context, text);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+// Right of the main window where the screen has room, so that the proof
+// and the new window show together; elsewhere the desktop places it.
+void placeBeside(QWidget &window, const QWidget &main) {
+    window.adjustSize();
+    const QRect screen = main.screen()->availableGeometry();
+    const QPoint at = main.frameGeometry().topRight() + QPoint(1, 0);
+    if (screen.contains(QRect(at, window.frameSize())))
+        window.move(at);
+}
+
+void raise(QWidget &window) {
+    if (window.isVisible())
+        window.raise(); // a window just shown is on top already
+    window.show();
+    window.activateWindow();
+}
+
+// The main window's one window of this class, built on the first call.
+template <class Window> Window &windowOf(Inf_Tarvisko &main, bool &built) {
+    auto *window = main.findChild<Window *>(QString(), Qt::FindDirectChildrenOnly);
+    built = !window;
+    if (!window) {
+        window = new Window(*main.selection(), &main);
+        placeBeside(*window, main);
+    }
+    return *window;
+}
+
+// Lives as long as the main window, which owns it and the items it makes.
+class Opening : public QObject {
+public:
+    explicit Opening(Inf_Tarvisko &main) : QObject(&main), main_(main) {}
+
+    void openTable() {
+        bool built = false;
+        TruthTableWindow &window = windowOf<TruthTableWindow>(main_, built);
+        if (built) {
+            for (QAction *action : main_.actions())
+                if (action != actions_.truthTable && action != actions_.derivation)
+                    window.addToContextMenu(action);
+            window.addToContextMenu(derivationFromTable_);
+        }
+        raise(window);
+    }
+
+    void openDerivation(bool fromTable) {
+        bool built = false;
+        DerivationWindow &window = windowOf<DerivationWindow>(main_, built);
+        if (built)
+            for (QAction *action : {actions_.truthTable, actions_.karnaugh})
+                window.addToContextMenu(action);
+        if (!window.isVisible()) {
+            const QString formula = main_.selection()->tableFormula();
+            if (!fromTable || formula.isEmpty() || !window.session().startOnFormula(formula))
+                window.session().startOnLaw(main_.selection()->law());
+        }
+        raise(window);
+    }
+
+    void openKarnaugh() {
+        bool built = false;
+        KarnaughWindow &window = windowOf<KarnaughWindow>(main_, built);
+        if (built)
+            for (QAction *action : {actions_.truthTable, actions_.derivation})
+                window.addToContextMenu(action);
+        raise(window);
+    }
+
+    WindowOpening attach() {
+        actions_.truthTable = item(main_, "TruthTableWindow", tableItem, QKeySequence(Qt::CTRL | Qt::Key_T));
+        actions_.derivation =
+            item(main_, "DerivationOpening", derivationItem, QKeySequence(Qt::CTRL | Qt::Key_D));
+        actions_.karnaugh = item(main_, "KarnaughWindow", karnaughItem, QKeySequence(Qt::CTRL | Qt::Key_K));
+        // The table's own "Извеждане…", which derives the formula shown there.
+        derivationFromTable_ =
+            item(main_, "DerivationOpening", derivationItem, QKeySequence(Qt::CTRL | Qt::Key_D));
+        connect(actions_.truthTable, &QAction::triggered, &main_, [this] { openTable(); });
+        connect(actions_.derivation, &QAction::triggered, &main_, [this] { openDerivation(false); });
+        connect(derivationFromTable_, &QAction::triggered, &main_, [this] { openDerivation(true); });
+        connect(actions_.karnaugh, &QAction::triggered, &main_, [this] { openKarnaugh(); });
+        for (QAction *action : {actions_.truthTable, actions_.karnaugh, actions_.derivation})
+            main_.addToContextMenus(action);
+        return actions_;
+    }
+
+private:
+    Inf_Tarvisko &main_;
+    WindowOpening actions_;
+    QAction *derivationFromTable_ = nullptr;
+};
+
+} // namespace
+
+WindowOpening attachWindowOpening(Inf_Tarvisko &main) { return (new Opening(main))->attach(); }

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The menu items that open the secondary windows: "Таблица на истинност"
+// (Ctrl+T), "Извеждане…" (Ctrl+D) and "Карта на Карно…" (Ctrl+K). They go
+// into the main window's context menus and into every secondary window's;
+// the truth table's menu also offers the main window's other items (the
+// sheets, the language). A window is built the first time it is asked
+// for, as a child of the main window placed beside it, and raised when it
+// is open already. This is the one part that knows every window; the
+// windows know only the selection.
+//
+// "Извеждане…" from the truth table derives the formula edited there (the
+// selection's tableFormula), from anywhere else the chosen law; a
+// derivation window already open is raised as it is.
+
+class Inf_Tarvisko;
+class QAction;
+
+struct WindowOpening {
+    QAction *truthTable = nullptr;
+    QAction *derivation = nullptr;
+    QAction *karnaugh = nullptr;
+};
+
+// The items come first in the main window's menus, before the sheets' and
+// the language's.
+WindowOpening attachWindowOpening(Inf_Tarvisko &main);
