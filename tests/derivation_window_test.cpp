@@ -219,6 +219,40 @@ private slots:
         QCOMPARE(steps()->count(), 2);
     }
 
+    void closing_the_window_stops_its_search_at_once_data() {
+        QTest::addColumn<bool>("byKey"); // Ctrl+W, else the title bar's close button
+        QTest::newRow("close button") << false;
+        QTest::newRow("Ctrl+W") << true;
+    }
+    void closing_the_window_stops_its_search_at_once() {
+        QFETCH(bool, byKey);
+        open(0);
+        // Four letters into their minimal form: a search of many states.
+        QVERIFY(
+            window()->session().startOnFormula(QStringLiteral("(A v B) ^ (C v D) ^ (!A v !C) ^ (B v !D)")));
+        QTest::mouseClick(named<QPushButton>("Покажи извеждане"), Qt::LeftButton);
+        const BackgroundSearch *search = window()->session().search();
+        QVERIFY(search->isRunning());
+        if (byKey)
+            QTest::keyClick(window()->windowHandle(), Qt::Key_W, Qt::ControlModifier);
+        else
+            QVERIFY(window()->close());
+        QVERIFY(!window()->isVisible());
+        QVERIFY(!search->isRunning());
+        QVERIFY(search->lastFlag()->load());
+        QTRY_VERIFY(search->lastWork().isFinished()); // the worker has let go of its thread
+    }
+
+    void a_window_destroyed_mid_search_lets_its_worker_end() {
+        open(0);
+        QVERIFY(
+            window()->session().startOnFormula(QStringLiteral("(A v B) ^ (C v D) ^ (!A v !C) ^ (B v !D)")));
+        window()->session().showDerivation();
+        QFuture<BackgroundSearch::Finish> work = window()->session().search()->lastWork();
+        delete window();
+        QTRY_VERIFY(work.isFinished());
+    }
+
     void opened_from_the_truth_table_it_takes_the_edited_formula() {
         QTest::keyClick(main->windowHandle(), Qt::Key_T, Qt::ControlModifier);
         auto *table = main->findChild<TruthTableWindow *>();

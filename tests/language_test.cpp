@@ -3,6 +3,7 @@
 // switch of language while the windows are open (and back to the very same
 // Bulgarian), and a remembered language that cannot be trusted.
 
+#include "derivation_window.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
 #include "language.h"
@@ -15,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -27,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -194,6 +197,62 @@ private slots:
         // The menu's mark follows the language.
         emit program.language->menu()->aboutToShow();
         QVERIFY(program.language->menu()->findChild<QAction *>(QStringLiteral("language-bg"))->isChecked());
+    }
+
+    // Four windows open, a chain of three steps with its verdict on show and
+    // graded groups on the map: one switch rewords them all, and the switch
+    // back gives every text again as it was.
+    void a_switch_rewords_every_open_window_at_once() {
+        Program program;
+        program.selection.setLaw(2); // A v (A ^ B) = A
+        program.table->trigger();
+        program.map->trigger();
+        program.derivation->trigger();
+        auto *derivation = qobject_cast<DerivationWindow *>(program.window("DerivationWindow"));
+        auto *maps = qobject_cast<KarnaughWindow *>(program.window("KarnaughWindow"));
+        QVERIFY(derivation && maps);
+        for (const char *step : {"A ^ 1 v A ^ B", "A ^ (1 v B)", "A ^ 1"}) {
+            derivation->session().check(QString::fromLatin1(step), std::nullopt);
+            QVERIFY(QTest::qWaitFor([derivation] { return !derivation->session().isSearching(); }, 10000));
+        }
+        QCOMPARE(derivation->session().stepCount(), 3);
+        maps->session().setDrawing(true);
+        maps->session().addGroup({1, 0, 1, 2}); // A = 1
+        maps->session().addGroup({0, 0, 1, 1}); // a 0: a wrong group too
+        maps->session().check();
+
+        const char *classNames[] = {"Inf_Tarvisko", "TruthTableWindow", "KarnaughWindow", "DerivationWindow"};
+        std::map<QString, QStringList> bulgarian;
+        for (const char *className : classNames)
+            bulgarian[QString::fromLatin1(className)] = textsOf(program.window(className));
+        QVERIFY(bulgarian["DerivationWindow"].contains(
+            QStringLiteral("DerivationWindow title: Извеждане – 3. Закон за поглъщане")));
+
+        applyNow(language::Language::English);
+        for (const char *className : classNames) {
+            const QStringList found = cyrillicTexts(textsOf(program.window(className)));
+            QVERIFY2(found.isEmpty(), qPrintable(QString::fromLatin1(className) + QLatin1Char('\n') +
+                                                 found.join(QLatin1Char('\n'))));
+        }
+        QVERIFY(derivation->windowTitle().startsWith(QStringLiteral("Derivation – 3. ")));
+
+        applyNow(language::Language::Bulgarian);
+        for (const char *className : classNames)
+            QCOMPARE(textsOf(program.window(className)), bulgarian[QString::fromLatin1(className)]);
+    }
+
+    void every_window_reads_as_a_window_to_screen_readers() {
+        Program program;
+        program.table->trigger();
+        program.map->trigger();
+        program.derivation->trigger();
+        for (const char *className :
+             {"Inf_Tarvisko", "TruthTableWindow", "KarnaughWindow", "DerivationWindow"}) {
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(program.window(className));
+            QVERIFY2(reader, className);
+            QVERIFY2(reader->role() == QAccessible::Window || reader->role() == QAccessible::Dialog,
+                     className);
+        }
     }
 
     void bulgarian_plurals_come_from_its_catalogue() {
