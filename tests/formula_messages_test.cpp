@@ -42,6 +42,13 @@ private slots:
                                   << "Грешка на позиция 5: непознат знак „Я“";
         QTest::newRow("bell") << "A\a"
                               << "Грешка на позиция 2: непознат знак U+0007";
+        QTest::newRow("Greek") << QStringLiteral("A v α") << "Грешка на позиция 5: непознат знак „α“";
+        QTest::newRow("combining accent")
+            << QStringLiteral("A\u0301") << "Грешка на позиция 2: непознат знак U+0301";
+        QTest::newRow("zero-width space")
+            << QStringLiteral("A\u200B") << "Грешка на позиция 2: непознат знак U+200B";
+        QTest::newRow("private use") << QStringLiteral("A\uE000")
+                                     << "Грешка на позиция 2: непознат знак U+E000";
         QTest::newRow("long") << QString(1001, QLatin1Char('A'))
                               << "Грешка на позиция 1001: формулата е по-дълга от 1000 знака";
         QTest::newRow("seventh variable")

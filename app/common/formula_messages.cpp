@@ -12,15 +12,26 @@ public:
     static QString what(const formulas::ReadError &error);
 };
 
-// Control and format characters, invisible blanks, combining marks,
-// surrogates and non-characters would show as nothing, or garble the message
-// around them.
+// Controls, formatting and other invisible characters, blanks of every
+// kind, combining marks, surrogates, private-use and unassigned code points
+// would show as nothing, or garble the message around them.
 bool showsAsItself(char32_t c) {
-    const auto within = [c](char32_t first, char32_t last) { return c >= first && c <= last; };
-    return !(c < 0x21 || within(0x7F, 0xA0) || c == 0xAD || within(0x0300, 0x036F) || c == 0x1680 ||
-             within(0x2000, 0x200F) || within(0x2028, 0x202F) || within(0x205F, 0x206F) || c == 0x3000 ||
-             within(0xD800, 0xDFFF) || c == 0xFEFF || within(0xFFF0, 0xFFFF) || within(0xE000, 0xF8FF) ||
-             c >= 0xF0000 || (c & 0xFFFE) == 0xFFFE);
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return false;
+    default:
+        return true;
+    }
 }
 
 QString named(char32_t c) {
