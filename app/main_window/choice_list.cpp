@@ -1,11 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "choice_list.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+
 ChoiceList::ChoiceList(QWidget *parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Rows are plain text; nothing is dragged or edited.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
+}
+
+void ChoiceList::contextMenuEvent(QContextMenuEvent *event) {
+    if (actions().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    auto *menu = new QMenu(this);
+    menu->addActions(actions());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 int ChoiceList::selectedRow() const {

@@ -7,7 +7,8 @@
 // chosen the list keeps a chosen row. Ctrl+click and ctrl+space on the
 // chosen row, and a click or drag below the last row, would empty a stock
 // list; here they leave the choice as it is. Everything else (keys, typed
-// letters, auto-scroll, screen readers) is the stock list's.
+// letters, auto-scroll, screen readers) is the stock list's. Its context
+// menu offers the items added to it with addAction(), once there are any.
 class ChoiceList : public QListWidget {
     Q_OBJECT
 
@@ -20,6 +21,7 @@ public:
     QString itemText(int row) const;
 
 protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
 };

@@ -2,7 +2,6 @@
 #include "inf_tarvisko.h"
 
 #include "accessible_texts.h"
-#include "context_menus.h"
 #include "fixed_texts.h"
 #include "law_catalogue.h"
 #include "law_names.h"
@@ -12,6 +11,7 @@
 #include "readable_colours.h"
 #include "screen_reader.h"
 #include "shift_f10_menu.h"
+#include "text_box.h"
 #include "text_to_number.h"
 #include "twips.h"
 #include "window_font.h"
@@ -63,7 +63,7 @@ QLabel *makeLabel(QWidget *parent, const QRect &rect, const QColor &colour) {
 }
 
 QPlainTextEdit *makeTextBox(QWidget *parent, const QRect &rect) {
-    auto *box = place(new QPlainTextEdit(parent), rect, QPalette::Base, textBoxColour);
+    auto *box = place(new TextBox(parent), rect, QPalette::Base, textBoxColour);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A proof is read, selected and copied, never edited.
@@ -129,6 +129,7 @@ void Inf_Tarvisko::buildControls() {
     opensMenuOnShiftF10(Text1[0]);
 
     List1[0] = makeList(this, twipsRect(120, 2640, 8175, 1200), listColour);
+    opensMenuOnShiftF10(List1[0]);
 
     const std::array<int, 3> variableLefts{120, 840, 1560};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -143,7 +144,7 @@ void Inf_Tarvisko::buildControls() {
     }
 
     Text1[1] = makeTextBox(this, twipsRect(2160, 3960, 6255, 1935));
-    contextMenus_ = new ContextMenus(List1[0], Text1[1]);
+    opensMenuOnShiftF10(Text1[1]);
 
     // The catalogue travels in three hidden lists, one column each.
     List1[1] = makeList(this, twipsRect(6360, 2880, 855, 2625), listColour);
@@ -220,7 +221,8 @@ void Inf_Tarvisko::retranslate() {
 }
 
 void Inf_Tarvisko::addToContextMenus(QAction *action) {
-    contextMenus_->addAction(action);
+    List1[0]->addAction(action);
+    Text1[1]->addAction(action);
     // Its shortcut works wherever the focus is in the window.
     action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);

@@ -26,7 +26,6 @@
 #include <cstdint>
 #include <string>
 
-class ContextMenus;
 class QAction;
 class QLabel;
 class QPlainTextEdit;
@@ -79,7 +78,6 @@ private:
     void ShowLaw(std::int16_t row);
 
     LawSelection *selection_;
-    ContextMenus *contextMenus_ = nullptr;
     provers::FormValues values_;
     std::string resultText_;
 };
