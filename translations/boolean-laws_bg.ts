@@ -804,10 +804,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Друго покритие</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Показва следващото минимално покритие, когато има няколко</source>
         <translation type="unfinished"></translation>
     </message>
@@ -816,19 +812,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Групирай сам</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Скрива групите и минималните форми, за да очертаеш групите сам (Ctrl+G)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Провери</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Провери</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -845,10 +833,6 @@
     </message>
     <message>
         <source>Извод:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -820,10 +820,6 @@ Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
         <translation>&amp;Other cover</translation>
     </message>
     <message>
-        <source>Друго покритие</source>
-        <translation>Other cover</translation>
-    </message>
-    <message>
         <source>Показва следващото минимално покритие, когато има няколко</source>
         <translation>Shows the next minimal cover, when there are several</translation>
     </message>
@@ -832,20 +828,12 @@ Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
         <translation>&amp;Group it yourself</translation>
     </message>
     <message>
-        <source>Групирай сам</source>
-        <translation>Group it yourself</translation>
-    </message>
-    <message>
         <source>Скрива групите и минималните форми, за да очертаеш групите сам (Ctrl+G)</source>
         <translation>Hides the groups and the minimal forms so that you draw the groups yourself (Ctrl+G)</translation>
     </message>
     <message>
         <source>&amp;Провери</source>
         <translation>&amp;Check</translation>
-    </message>
-    <message>
-        <source>Провери</source>
-        <translation>Check</translation>
     </message>
     <message>
         <source>Проверява очертаните групи</source>
@@ -862,10 +850,6 @@ Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
     <message>
         <source>Извод:</source>
         <translation>Conclusion:</translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Карта на Карно – %1</source>
