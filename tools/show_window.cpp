@@ -17,7 +17,9 @@
 // of STEPS (formulas between "|") into "Следваща стъпка" with Enter, waiting
 // for each verdict; LAST is typed and left unchecked.
 // SHOW_LANGUAGE=en in the environment shows the windows in English
-// (Bulgarian otherwise, as the program starts).
+// (Bulgarian otherwise, as the program starts): the windows are driven in
+// Bulgarian, by their controls' Bulgarian names, then switched as the
+// language menu switches them.
 
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
@@ -111,10 +113,16 @@ void derive(const QWidget &window, const char *steps, const char *last) {
 
 } // namespace
 
+static int showIn(language::Language shown, QApplication &application) {
+    language::apply(shown);
+    return application.exec();
+}
+
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
-    language::apply(
-        language::fromCode(qEnvironmentVariable("SHOW_LANGUAGE")).value_or(language::Language::Bulgarian));
+    language::apply(language::Language::Bulgarian);
+    const language::Language shown =
+        language::fromCode(qEnvironmentVariable("SHOW_LANGUAGE")).value_or(language::Language::Bulgarian);
     Inf_Tarvisko window;
     const WindowOpening opening = attachWindowOpening(window);
     QAction *openTable = opening.truthTable;
@@ -139,7 +147,7 @@ int main(int argc, char *argv[]) {
         auto *maps = window.findChild<KarnaughWindow *>();
         if (argc == 8)
             drawGroups(*maps, argv[7]);
-        return application.exec();
+        return showIn(shown, application);
     }
     if (derivation) {
         openDerivation->trigger();
@@ -147,7 +155,7 @@ int main(int argc, char *argv[]) {
                argc == 8 ? argv[7] : nullptr);
     }
     if (!table)
-        return application.exec();
+        return showIn(shown, application);
     openTable->trigger();
     auto *tableWindow = window.findChild<TruthTableWindow *>();
     if (argc >= 7 && *argv[6]) {
@@ -157,5 +165,5 @@ int main(int argc, char *argv[]) {
     }
     if (argc == 8)
         exercise(*tableWindow, argv[7]);
-    return application.exec();
+    return showIn(shown, application);
 }
