@@ -10,6 +10,7 @@
 #include "remembered_language.h"
 #include "window_opening.h"
 
+#include <QAction>
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
@@ -36,7 +37,8 @@ int main(int argc, char *argv[]) {
     LawSelection selection;
     Inf_Tarvisko window(&selection);
     attachWindowOpening(window);
-    addProofSheetItems(window);
+    for (QAction *item : proofSheetItems(window, selection))
+        window.addToContextMenus(item);
     attachLanguageMenu(window);
     window.show();
     return application.exec();

@@ -110,9 +110,14 @@ struct Program {
     QAction *table = opening.truthTable;
     QAction *map = opening.karnaugh;
     QAction *derivation = opening.derivation;
-    QAction *language = (addProofSheetItems(main), attachLanguageMenu(main));
+    QAction *language = nullptr;
 
-    Program() { main.show(); }
+    Program() {
+        for (QAction *item : proofSheetItems(main, selection))
+            main.addToContextMenus(item);
+        language = attachLanguageMenu(main);
+        main.show();
+    }
 
     QWidget *window(const char *className) const {
         for (QWidget *widget : QApplication::topLevelWidgets())

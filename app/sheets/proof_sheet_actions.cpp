@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "proof_sheet_actions.h"
 
-#include "inf_tarvisko.h"
 #include "law_names.h"
+#include "law_selection.h"
 #include "menu_item.h"
 #include "proof_sheet.h"
 #include "sheet_texts.h"
@@ -99,18 +99,17 @@ void printProofSheetWithDialog(QWidget *parent, int selectedRow) {
         QMessageBox::warning(parent, ProofSheet::tr("Печат"), *failure + QLatin1Char('.'));
 }
 
-void addProofSheetItems(Inf_Tarvisko &window) {
+QList<QAction *> proofSheetItems(QWidget &window, const LawSelection &selection) {
     auto *save = new QAction(&window);
     menu_item::setText(save, "ProofSheet", QT_TRANSLATE_NOOP("ProofSheet", "Запази лист с доказателства…"));
     save->setShortcut(QKeySequence::Save);
     QObject::connect(save, &QAction::triggered, &window,
-                     [&window] { saveProofSheetWithDialog(&window, window.selection()->law()); });
-    window.addToContextMenus(save);
+                     [&window, &selection] { saveProofSheetWithDialog(&window, selection.law()); });
 
     auto *print = new QAction(&window);
     menu_item::setText(print, "ProofSheet", QT_TRANSLATE_NOOP("ProofSheet", "Печат…"));
     print->setShortcut(QKeySequence::Print);
     QObject::connect(print, &QAction::triggered, &window,
-                     [&window] { printProofSheetWithDialog(&window, window.selection()->law()); });
-    window.addToContextMenus(print);
+                     [&window, &selection] { printProofSheetWithDialog(&window, selection.law()); });
+    return {save, print};
 }

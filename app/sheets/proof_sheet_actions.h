@@ -6,7 +6,10 @@
 // law or all 21, then where to save it or on which printer, and write or
 // print it. A failure to save is shown in a message box.
 
-class Inf_Tarvisko;
+#include <QList>
+
+class LawSelection;
+class QAction;
 class QWidget;
 
 // selectedRow: the law chosen in the window, 0 for law 1; -1 for none, and
@@ -14,5 +17,6 @@ class QWidget;
 void saveProofSheetWithDialog(QWidget *parent, int selectedRow);
 void printProofSheetWithDialog(QWidget *parent, int selectedRow);
 
-// Adds the two items to the window's context menus, with their shortcuts.
-void addProofSheetItems(Inf_Tarvisko &window);
+// The two items, with their shortcuts, owned by `window` and asking about
+// the selection's law; whoever makes the window's menus adds them.
+QList<QAction *> proofSheetItems(QWidget &window, const LawSelection &selection);
