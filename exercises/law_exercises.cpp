@@ -10,6 +10,7 @@
 
 #include "law_catalogue.h"
 #include "rewrites.h"
+#include "working_form.h"
 
 #include <array>
 #include <string>
@@ -68,6 +69,22 @@ StepInstance mistakeInstance(RandomSource &random, derivations::MistakeId mistak
     return renamedInstance(random, patternTree(sides.left), patternTree(sides.right));
 }
 
+// One chain of "^" or "v" holding the same operand twice, as the formula
+// around a step may bring beside it (!A v 1 v !A).
+bool repeatsAnOperand(const Tree &tree) {
+    if (tree->op == formulas::Operator::And || tree->op == formulas::Operator::Or) {
+        const std::vector<Tree> items = derivations::itemsOf(tree->op, tree);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            for (std::size_t j = i + 1; j < items.size(); ++j)
+                if (derivations::same(items[i], items[j]))
+                    return true;
+    }
+    for (const Tree &operand : tree->operands)
+        if (repeatsAnOperand(operand))
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::optional<Exercise> lawCandidate(Level level, RandomSource &random) {
@@ -90,6 +107,10 @@ std::optional<Exercise> lawCandidate(Level level, RandomSource &random) {
     // change; any other step changes more.
     const bool orderOrGrouping = name == StepName{LawId::Commutative} || name == StepName{LawId::Associative};
     if (!orderOrGrouping && !differ(step.before, step.after))
+        return std::nullopt;
+    // Only the idempotence law's own pattern repeats an operand.
+    if (name != StepName{LawId::Idempotence} &&
+        (repeatsAnOperand(step.before) || repeatsAnOperand(step.after)))
         return std::nullopt;
     Exercise exercise;
     exercise.kind = Kind::Law;

@@ -109,9 +109,9 @@ QString answerLines(const exercises::Exercise &exercise) {
 Mode exerciseMode() {
     const QCommandLineOption exercise(
         QStringLiteral("exercise"),
-        CommandLine::tr("Дава упражнение от ВИД (prove, simplify, table, map или law; също докажи, "
-                        "опрости, таблица, карта, закон) на НИВО, дадено с --level: задачата и семето "
-                        "ѝ.\nПример: boolean-laws --exercise prove --level easy --seed 7 --answer"),
+        CommandLine::tr("Задава упражнение от вида ВИД (prove, simplify, table, map или law; също докажи, "
+                        "опрости, таблица, карта, закон) на нивото, дадено с --level, и отпечатва задачата "
+                        "и семето ѝ.\nПример: boolean-laws --exercise prove --level easy --seed 7 --answer"),
         CommandLine::tr("ВИД"));
     const QCommandLineOption level(QStringLiteral("level"),
                                    CommandLine::tr("Само с --exercise: нивото, easy, medium или hard "
