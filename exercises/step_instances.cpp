@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "step_instances.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <variant>
@@ -60,7 +61,11 @@ StepInstance renamedInstance(RandomSource &random, const Tree &before, const Tre
             by[letter] = formulas::variable(targets[used.size() % targets.size()]);
             used.push_back(letter);
         }
-    if (!used.empty() && random.oneIn(2)) {
+    // A pattern that keeps its own letters gets a subformula at least.
+    const bool renamed = std::any_of(used.begin(), used.end(), [&](std::size_t letter) {
+        return by[letter]->letter != char('A' + letter);
+    });
+    if (!used.empty() && (!renamed || random.oneIn(2))) {
         const std::size_t swapped = used[random.below(unsigned(used.size()))];
         by[swapped] = random.oneIn(3) ? formulas::negation(by[swapped]) : smallFormula(random);
     }

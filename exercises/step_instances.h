@@ -22,8 +22,8 @@ struct StepInstance {
 formulas::Tree patternTree(std::string_view text);
 
 // The two sides with the pattern's letters renamed to distinct letters of A
-// to D, and with even odds one of them swapped for a negated letter, a
-// product or a sum of two letters.
+// to D, and with even odds (or surely, where every letter kept its name) one
+// of them swapped for a negated letter, a product or a sum of two letters.
 StepInstance renamedInstance(RandomSource &random, const formulas::Tree &before, const formulas::Tree &after);
 
 // The step as a part of a larger formula: `depth` times, a literal or a
