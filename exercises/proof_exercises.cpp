@@ -5,6 +5,7 @@
 // "->", "<-->" and "Xor" in F.
 
 #include "candidates.h"
+#include "counted_bounds.h"
 #include "random_formula.h"
 
 #include "working_form.h"
@@ -12,11 +13,10 @@
 namespace exercises {
 
 derivations::SearchBounds proofBounds() {
-    derivations::SearchBounds bounds;
+    derivations::SearchBounds bounds = countedBounds(16); // the longest chain of the hard level
     // Small enough that a try costs a few milliseconds; where the meeting
     // searches give up, the way through sums of products finds the chain.
     bounds.maxStates = 100;
-    bounds.maxSteps = 16; // the longest chain of the hard level
     // Cutting out steps tries every later formula against every earlier
     // one: on a chain of a dozen steps it costs ten times the search.
     bounds.shorten = false;
@@ -55,7 +55,8 @@ std::optional<Exercise> proveCandidate(Level level, RandomSource &random) {
     // The way through sums of products costs little and is one the search
     // may take: a formula it brings to the goal in far fewer or far more
     // steps than the level's is no candidate worth a search.
-    const std::size_t estimate = derivations::simplify(formula).derivation.steps.size();
+    const std::size_t estimate =
+        derivations::simplify(formula, countedBounds(simplifySteps)).derivation.steps.size();
     if (estimate < fewestSteps || estimate > 2 * mostSteps)
         return std::nullopt;
     derivations::DeriveResult result =

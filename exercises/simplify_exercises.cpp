@@ -3,6 +3,7 @@
 // most 2/3 of F's literals (2 variables) or at most half (3 and 4).
 
 #include "candidates.h"
+#include "counted_bounds.h"
 #include "random_formula.h"
 
 namespace exercises {
@@ -39,7 +40,7 @@ std::optional<Exercise> simplifyCandidate(Level level, RandomSource &random) {
         minimalLiterals += derivations::literalCount(term);
     if (minimalLiterals == 0 || literalsOf(formula) * per < minimalLiterals * times)
         return std::nullopt;
-    derivations::DeriveResult result = derivations::simplify(formula);
+    derivations::DeriveResult result = derivations::simplify(formula, countedBounds(simplifySteps));
     if (result.outcome != derivations::DeriveOutcome::Found)
         return std::nullopt;
     Exercise exercise;
