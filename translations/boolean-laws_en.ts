@@ -209,7 +209,7 @@ Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
     <message>
         <source>Задава упражнение от вида ВИД (prove, simplify, table, map или law; също докажи, опрости, таблица, карта, закон) на нивото, дадено с --level, и отпечатва задачата и семето ѝ.
 Пример: boolean-laws --exercise prove --level easy --seed 7 --answer</source>
-        <translation>Sets an exercise of the kind KIND (prove, simplify, table, map or law; also докажи, опрости, таблица, карта, закон) at the level given with --level, and prints the task and its seed.
+        <translation>Sets an exercise of the kind KIND (prove, simplify, table, map or law, or the kind&apos;s Bulgarian name) at the level given with --level, and prints the task and its seed.
 Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translation>
     </message>
     <message>
@@ -218,7 +218,7 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
     </message>
     <message>
         <source>Само с --exercise: нивото, easy, medium или hard (също лесно, средно, трудно).</source>
-        <translation>Only with --exercise: the level, easy, medium or hard (also лесно, средно, трудно).</translation>
+        <translation>Only with --exercise: the level, easy, medium or hard (or the level&apos;s Bulgarian name).</translation>
     </message>
     <message>
         <source>НИВО</source>
