@@ -12,6 +12,7 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -22,8 +23,8 @@ namespace {
 using exercises::Kind;
 using exercises::Level;
 
-// The names a kind and a level are asked by: English, then the Bulgarian
-// names in lower case; either in any case.
+// The names a kind and a level are asked by: these English words or the
+// Bulgarian names, in any case.
 constexpr std::array<const char *, exercises::kindCount> kindWords{"prove", "simplify", "table", "map",
                                                                    "law"};
 constexpr std::array<const char *, exercises::levelCount> levelWords{"easy", "medium", "hard"};
@@ -41,7 +42,7 @@ std::optional<Enum> named(const QString &text, const std::array<const char *, co
 // Decimal digits only, 0 to 2147483647.
 std::optional<std::uint32_t> seedOf(const QString &text) {
     const QByteArray digits = text.toLatin1();
-    if (text.isEmpty() || text.size() > 10 || digits.contains('?') ||
+    if (text.isEmpty() || text.size() > 10 ||
         !std::all_of(digits.cbegin(), digits.cend(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     std::uint64_t seed = 0;
