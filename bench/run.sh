@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the measurements of bench/ in a folder of their own and runs them:
-#   bench/run.sh [proofs|derivations|startup|clicks|all]      (all by default)
+#   bench/run.sh [proofs|derivations|exercises|startup|clicks|all]   (all by default)
 # proofs:  the Google Benchmark of the proofs, ShowLaw and building the window
 # derivations: the 21 rows from the basic laws, the step check, simplify
+# exercises: --exercise as a whole process, every kind and level, 50 seeds
 # startup: the program against a bare Qt window of its size, launched in turn
 #          under Xvfb with a session bus running, as on a desktop: time to
 #          first content and peak resident memory, medians and the ratios
@@ -17,9 +18,9 @@ set -euo pipefail
 
 what=${1:-all}
 case "$what" in
-  proofs | derivations | startup | clicks | all) ;;
+  proofs | derivations | exercises | startup | clicks | all) ;;
   *)
-    echo "usage: $0 [proofs|derivations|startup|clicks|all]" >&2
+    echo "usage: $0 [proofs|derivations|exercises|startup|clicks|all]" >&2
     exit 2
     ;;
 esac
@@ -30,7 +31,7 @@ pairs=${PAIRS:-20}
 clicks=${CLICKS:-500}
 hold_ms=${HOLD_MS:-1000}
 
-packages=(cmake g++ make qt6-base-dev fonts-liberation libbenchmark-dev libx11-dev libxtst-dev libxdamage-dev xvfb xauth dbus)
+packages=(cmake g++ make qt6-base-dev fonts-liberation libbenchmark-dev libx11-dev libxtst-dev libxdamage-dev xvfb xauth dbus bc)
 "$root/scripts/install-missing.sh" "${packages[@]}"
 
 cmake -S "$root" -B "$build" -DBOOLEAN_LAWS_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
@@ -58,6 +59,11 @@ run_proofs() {
 run_derivations() {
   echo "== derivations"
   "$build/bench/derivation_bench"
+}
+
+run_exercises() {
+  echo "== --exercise without --answer, the whole process, seeds 0 to 49"
+  "$root/bench/exercise_times.sh" "$program"
 }
 
 run_startup() {
@@ -106,6 +112,7 @@ run_clicks() {
 echo "== $(nproc) processors; load average $(cut -d' ' -f1-3 /proc/loadavg)"
 [ "$what" = proofs ] || [ "$what" = all ] && run_proofs
 [ "$what" = derivations ] || [ "$what" = all ] && run_derivations
+[ "$what" = exercises ] || [ "$what" = all ] && run_exercises
 [ "$what" = startup ] || [ "$what" = all ] && run_startup
 [ "$what" = clicks ] || [ "$what" = all ] && run_clicks
 exit 0

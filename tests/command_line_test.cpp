@@ -167,7 +167,8 @@ private slots:
                          qPrintable(name));
         }
         QCOMPARE(options,
-                 11); // help, version, language, proof, values, sheet, output, kmap, derive, simplify, check
+                 15); // help, version, language, proof, values, sheet, output, kmap, derive, simplify, check,
+                      // exercise, level, seed, answer
     }
 
     void the_program_answers_without_a_display() {

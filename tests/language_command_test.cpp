@@ -79,6 +79,15 @@ private slots:
             << QStringList{QStringLiteral("--kmap"), QStringLiteral("A ^")} << 2;
         QTest::newRow("sheet without output")
             << QStringList{QStringLiteral("--sheet"), QStringLiteral("1")} << 2;
+        QTest::newRow("an exercise and its answer")
+            << QStringList{QStringLiteral("--exercise"), QStringLiteral("law"),    QStringLiteral("--level"),
+                           QStringLiteral("hard"),       QStringLiteral("--seed"), QStringLiteral("1"),
+                           QStringLiteral("--answer")}
+            << 0;
+        QTest::newRow("an exercise of no such level")
+            << QStringList{QStringLiteral("--exercise"), QStringLiteral("law"), QStringLiteral("--level"),
+                           QStringLiteral("expert")}
+            << 2;
         QTest::newRow("language twice") << QStringList{QStringLiteral("--language"), QStringLiteral("bg"),
                                                        QStringLiteral("--proof"), QStringLiteral("1")}
                                         << 2;

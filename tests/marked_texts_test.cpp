@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every Cyrillic string literal in app/, formulas/ and derivations/ is marked for the
-// translators (tr, QT_TR_NOOP, QT_TRANSLATE_NOOP, translate), and every
-// marked one is in translations/boolean-laws_bg.ts, as lupdate writes it.
+// Every Cyrillic string literal in app/, formulas/, derivations/ and
+// exercises/ is marked for the translators (tr, QT_TR_NOOP,
+// QT_TRANSLATE_NOOP, translate), and every marked one is in
+// translations/boolean-laws_bg.ts, as lupdate writes it.
 
 #include <QDirIterator>
 #include <QFile>
@@ -98,8 +99,8 @@ class MarkedTextsTest : public QObject {
 private slots:
     void every_cyrillic_literal_is_marked() {
         QStringList unmarked;
-        for (const QString &folder :
-             {QStringLiteral("app"), QStringLiteral("formulas"), QStringLiteral("derivations")}) {
+        for (const QString &folder : {QStringLiteral("app"), QStringLiteral("formulas"),
+                                      QStringLiteral("derivations"), QStringLiteral("exercises")}) {
             QDirIterator files(QStringLiteral(SOURCE_ROOT "/") + folder,
                                {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                                QDirIterator::Subdirectories);

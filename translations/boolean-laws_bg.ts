@@ -190,6 +190,59 @@
 Пример: boolean-laws --simplify &apos;A v A ^ B&apos;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задава упражнение от вида ВИД (prove, simplify, table, map или law; също докажи, опрости, таблица, карта, закон) на нивото, дадено с --level, и отпечатва задачата и семето ѝ.
+Пример: boolean-laws --exercise prove --level easy --seed 7 --answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ВИД</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Само с --exercise: нивото, easy, medium или hard (също лесно, средно, трудно).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>НИВО</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Само с --exercise: семето, цяло число от 0 до 2147483647; едно семе дава едно и също упражнение. Без него семето е случайно.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Само с --exercise: отпечатва и отговора на програмата.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>непознат вид упражнение „%1“: видът е prove, simplify, table, map или law</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--exercise“ иска и „--level“ (easy, medium или hard)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>непознато ниво „%1“: нивото е easy, medium или hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>семето е цяло число от 0 до 2147483647, а не „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>от семе %1 нататък не е намерено упражнение в границите на търсенето</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Семе: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DerivationChain</name>
@@ -1399,6 +1452,41 @@
     <message>
         <source>%1: няма достъпен графичен дисплей (no display); стартирайте под Xvfb: xvfb-run -a %1
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>exercises</name>
+    <message>
+        <source>Докажи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Опрости</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Таблица</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Карта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>лесно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>средно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>трудно</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -202,6 +202,60 @@ Example: boolean-laws --derive 3</translation>
         <translation>Simplifies formula F step by step to a minimal DNF (the fewest literals) or to 0 or 1, each step with the name of its law.
 Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
     </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation>Minimal DNF: %1</translation>
+    </message>
+    <message>
+        <source>Задава упражнение от вида ВИД (prove, simplify, table, map или law; също докажи, опрости, таблица, карта, закон) на нивото, дадено с --level, и отпечатва задачата и семето ѝ.
+Пример: boolean-laws --exercise prove --level easy --seed 7 --answer</source>
+        <translation>Sets an exercise of the kind KIND (prove, simplify, table, map or law, or the kind&apos;s Bulgarian name) at the level given with --level, and prints the task and its seed.
+Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translation>
+    </message>
+    <message>
+        <source>ВИД</source>
+        <translation>KIND</translation>
+    </message>
+    <message>
+        <source>Само с --exercise: нивото, easy, medium или hard (също лесно, средно, трудно).</source>
+        <translation>Only with --exercise: the level, easy, medium or hard (or the level&apos;s Bulgarian name).</translation>
+    </message>
+    <message>
+        <source>НИВО</source>
+        <translation>LEVEL</translation>
+    </message>
+    <message>
+        <source>Само с --exercise: семето, цяло число от 0 до 2147483647; едно семе дава едно и също упражнение. Без него семето е случайно.</source>
+        <translation>Only with --exercise: the seed, a whole number from 0 to 2147483647; one seed always gives the same exercise. Without it the seed is chosen at random.</translation>
+    </message>
+    <message>
+        <source>Само с --exercise: отпечатва и отговора на програмата.</source>
+        <translation>Only with --exercise: prints the program&apos;s answer too.</translation>
+    </message>
+    <message>
+        <source>непознат вид упражнение „%1“: видът е prove, simplify, table, map или law</source>
+        <translation>unknown kind of exercise &quot;%1&quot;: the kind is prove, simplify, table, map or law</translation>
+    </message>
+    <message>
+        <source>„--exercise“ иска и „--level“ (easy, medium или hard)</source>
+        <translation>&quot;--exercise&quot; needs &quot;--level&quot; too (easy, medium or hard)</translation>
+    </message>
+    <message>
+        <source>непознато ниво „%1“: нивото е easy, medium или hard</source>
+        <translation>unknown level &quot;%1&quot;: the level is easy, medium or hard</translation>
+    </message>
+    <message>
+        <source>семето е цяло число от 0 до 2147483647, а не „%1“</source>
+        <translation>the seed is a whole number from 0 to 2147483647, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>от семе %1 нататък не е намерено упражнение в границите на търсенето</source>
+        <translation>no exercise was found from seed %1 on within the search&apos;s bounds</translation>
+    </message>
+    <message>
+        <source>Семе: %1</source>
+        <translation>Seed: %1</translation>
+    </message>
 </context>
 <context>
     <name>DerivationChain</name>
@@ -1413,6 +1467,41 @@ Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
 </source>
         <translation>%1: no graphical display is available; run it under Xvfb: xvfb-run -a %1
 </translation>
+    </message>
+</context>
+<context>
+    <name>exercises</name>
+    <message>
+        <source>Докажи</source>
+        <translation>Prove</translation>
+    </message>
+    <message>
+        <source>Опрости</source>
+        <translation>Simplify</translation>
+    </message>
+    <message>
+        <source>Таблица</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Карта</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Закон</source>
+        <translation>Law</translation>
+    </message>
+    <message>
+        <source>лесно</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <source>средно</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>трудно</source>
+        <translation>hard</translation>
     </message>
 </context>
 </TS>

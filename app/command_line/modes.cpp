@@ -9,10 +9,11 @@ Mode kmapMode();
 Mode deriveMode();
 Mode simplifyMode();
 Mode checkMode();
+Mode exerciseMode();
 
 const QList<Mode> &modes() {
     static const QList<Mode> all{
-        proofMode(), sheetMode(), kmapMode(), deriveMode(), simplifyMode(), checkMode(),
+        proofMode(), sheetMode(), kmapMode(), deriveMode(), simplifyMode(), checkMode(), exerciseMode(),
     };
     return all;
 }

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Search bounds that only counts decide: an exercise must not change with
+// the machine's load.
+
+#include "derivation_search.h"
+
+#include <chrono>
+
+namespace exercises {
+
+// Where the search still carries a time bound, it is set beyond any run's
+// reach, so that its counts of states and steps decide alone.
+template <typename Bounds> void withoutDeadline(Bounds &bounds) {
+    if constexpr (requires { bounds.time; })
+        bounds.time = std::chrono::hours(24);
+}
+
+// The search's bounds with `maxSteps`, decided by counts only.
+inline derivations::SearchBounds countedBounds(std::size_t maxSteps) {
+    derivations::SearchBounds bounds;
+    bounds.maxSteps = maxSteps;
+    withoutDeadline(bounds);
+    return bounds;
+}
+
+// simplify's own bound on a chain's length: a long formula takes many small
+// steps.
+inline constexpr std::size_t simplifySteps = 250;
+
+} // namespace exercises
