@@ -112,6 +112,8 @@ void DerivationSession::takeVerdict(const QString &typed, const formulas::Tree &
     say(note);
     if (added)
         emit stepTaken(typed);
+    if (note.kind == Kind::Done)
+        emit goalReached();
 }
 
 void DerivationSession::searchToGoal(void (DerivationSession::*then)(const DeriveResult &)) {

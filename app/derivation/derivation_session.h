@@ -86,6 +86,8 @@ signals:
     void stepTaken(const QString &typed);
     // The third hint: the next formula and its law, for the field and the law's list.
     void hintFilled(const formulas::Tree &formula, derivations::LawId law);
+    // The student's own step reached the goal (not the whole derivation shown).
+    void goalReached();
 
 private:
     void start(DerivationTask task);

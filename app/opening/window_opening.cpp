@@ -2,6 +2,8 @@
 #include "window_opening.h"
 
 #include "derivation_window.h"
+#include "exercise_window.h"
+#include "formula_printer.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
 #include "law_selection.h"
@@ -16,6 +18,7 @@ namespace {
 constexpr const char *tableItem = QT_TRANSLATE_NOOP("TruthTableWindow", "&Таблица на истинност");
 constexpr const char *derivationItem = QT_TRANSLATE_NOOP("DerivationOpening", "Извеждане…");
 constexpr const char *karnaughItem = QT_TRANSLATE_NOOP("KarnaughWindow", "Карта на Карно…");
+constexpr const char *exercisesItem = QT_TRANSLATE_NOOP("ExerciseWindow", "Упражнения…");
 
 QAction *item(QWidget &owner, const char *context, const char *text, QKeySequence shortcut) {
     auto *action = new QAction(&owner);
@@ -74,7 +77,7 @@ public:
         bool built = false;
         DerivationWindow &window = windowOf<DerivationWindow>(main_, built);
         if (built)
-            for (QAction *action : {actions_.truthTable, actions_.karnaugh})
+            for (QAction *action : {actions_.truthTable, actions_.karnaugh, actions_.exercises})
                 window.addToContextMenu(action);
         if (!window.isVisible()) {
             const QString formula = main_.selection()->tableFormula();
@@ -88,9 +91,81 @@ public:
         bool built = false;
         KarnaughWindow &window = windowOf<KarnaughWindow>(main_, built);
         if (built)
-            for (QAction *action : {actions_.truthTable, actions_.derivation})
+            for (QAction *action : {actions_.truthTable, actions_.derivation, actions_.exercises})
                 window.addToContextMenu(action);
         raise(window);
+    }
+
+    ExerciseWindow &openExercises() {
+        bool built = false;
+        ExerciseWindow &window = windowOf<ExerciseWindow>(main_, built);
+        if (built) {
+            for (QAction *action : {actions_.truthTable, actions_.derivation, actions_.karnaugh})
+                window.addToContextMenu(action);
+            ExerciseSession *session = &window.session();
+            connect(session, &ExerciseSession::startRequested, &window,
+                    [this, session](const exercises::Exercise &exercise, std::uint64_t attempt) {
+                        startExercise(*session, exercise, attempt);
+                    });
+        }
+        raise(window);
+        return window;
+    }
+
+    // The window the exercise is done in, on the exercise; its end solves the
+    // exercise while that window still shows it.
+    void startExercise(ExerciseSession &session, const exercises::Exercise &exercise, std::uint64_t attempt) {
+        disconnect(watch_);
+        disconnect(watchEnd_);
+        const QString formula = QString::fromStdString(formulas::printed(exercise.formula));
+        const auto solved = [&session, attempt] { session.reportSolved(attempt); };
+        switch (exercise.kind) {
+        case exercises::Kind::Prove:
+        case exercises::Kind::Simplify: {
+            bool built = false;
+            DerivationWindow &window = windowOf<DerivationWindow>(main_, built);
+            if (built)
+                for (QAction *action : {actions_.truthTable, actions_.karnaugh, actions_.exercises})
+                    window.addToContextMenu(action);
+            raise(window);
+            const QString task = exercise.kind == exercises::Kind::Prove
+                                     ? formula + QStringLiteral(" = ") +
+                                           QString::fromStdString(formulas::printed(exercise.goal))
+                                     : formula;
+            window.session().startOnFormula(task);
+            watch_ = connect(&window.session(), &DerivationSession::goalReached, &session, solved);
+            // Another task in that window is no longer this exercise.
+            watchEnd_ = connect(&window.session(), &DerivationSession::started, this, [this] {
+                disconnect(watch_);
+                disconnect(watchEnd_);
+            });
+            break;
+        }
+        case exercises::Kind::Table: {
+            openTable();
+            auto *window = main_.findChild<TruthTableWindow *>(QString(), Qt::FindDirectChildrenOnly);
+            window->startExercise(formula);
+            watch_ = connect(window, &TruthTableWindow::exerciseSolved, &session, [window, formula, solved] {
+                if (window->session().isEdited() && window->session().formula() == formula)
+                    solved();
+            });
+            break;
+        }
+        case exercises::Kind::Map: {
+            openKarnaugh();
+            auto *window = main_.findChild<KarnaughWindow *>(QString(), Qt::FindDirectChildrenOnly);
+            KarnaughSession *map = &window->session();
+            map->show(formula, std::nullopt);
+            map->setDrawing(true);
+            watch_ = connect(map, &KarnaughSession::changed, &session, [map, formula, solved] {
+                if (map->formula() == formula && map->isDrawing() && map->grade() && map->grade()->correct())
+                    solved();
+            });
+            break;
+        }
+        case exercises::Kind::Law:
+            break;
+        }
     }
 
     WindowOpening attach() {
@@ -98,6 +173,7 @@ public:
         actions_.derivation =
             item(main_, "DerivationOpening", derivationItem, QKeySequence(Qt::CTRL | Qt::Key_D));
         actions_.karnaugh = item(main_, "KarnaughWindow", karnaughItem, QKeySequence(Qt::CTRL | Qt::Key_K));
+        actions_.exercises = item(main_, "ExerciseWindow", exercisesItem, QKeySequence(Qt::CTRL | Qt::Key_U));
         // The table's own "Извеждане…", which derives the formula shown there.
         derivationFromTable_ =
             item(main_, "DerivationOpening", derivationItem, QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -105,7 +181,9 @@ public:
         connect(actions_.derivation, &QAction::triggered, &main_, [this] { openDerivation(false); });
         connect(derivationFromTable_, &QAction::triggered, &main_, [this] { openDerivation(true); });
         connect(actions_.karnaugh, &QAction::triggered, &main_, [this] { openKarnaugh(); });
-        for (QAction *action : {actions_.truthTable, actions_.karnaugh, actions_.derivation})
+        connect(actions_.exercises, &QAction::triggered, &main_, [this] { openExercises(); });
+        for (QAction *action :
+             {actions_.truthTable, actions_.karnaugh, actions_.derivation, actions_.exercises})
             main_.addToContextMenus(action);
         return actions_;
     }
@@ -114,6 +192,9 @@ private:
     Inf_Tarvisko &main_;
     WindowOpening actions_;
     QAction *derivationFromTable_ = nullptr;
+    // The end of the window an exercise is done in, while it shows that exercise.
+    QMetaObject::Connection watch_;
+    QMetaObject::Connection watchEnd_;
 };
 
 } // namespace

@@ -2,7 +2,8 @@
 #pragma once
 
 // The menu items that open the secondary windows: "Таблица на истинност"
-// (Ctrl+T), "Извеждане…" (Ctrl+D) and "Карта на Карно…" (Ctrl+K). They go
+// (Ctrl+T), "Извеждане…" (Ctrl+D), "Карта на Карно…" (Ctrl+K) and
+// "Упражнения…" (Ctrl+U). They go
 // into the main window's context menus and into every secondary window's;
 // the truth table's menu also offers the main window's other items (the
 // sheets, the language). A window is built the first time it is asked
@@ -13,6 +14,11 @@
 // "Извеждане…" from the truth table derives the formula edited there (the
 // selection's tableFormula), from anywhere else the chosen law; a
 // derivation window already open is raised as it is.
+//
+// "Започни" in the exercise window opens the window its exercise is done
+// in, on the exercise, and tells the exercise window when the student
+// reaches that window's end: "Готово" reached by the student's own step,
+// every cell of the table right, a minimal cover drawn on the map.
 
 class Inf_Tarvisko;
 class QAction;
@@ -21,6 +27,7 @@ struct WindowOpening {
     QAction *truthTable = nullptr;
     QAction *derivation = nullptr;
     QAction *karnaugh = nullptr;
+    QAction *exercises = nullptr;
 };
 
 // The items come first in the main window's menus, before the sheets' and

@@ -202,7 +202,21 @@ void TruthTableWindow::buildExerciseButtons() {
         const QSignalBlocker quiet(showTruth_);
         showTruth_->setChecked(model_->isTruthShown());
         showVerdict();
+        const formulas::TableExercise *exercise = model_->exercise();
+        if (exercise && model_->isChecked() && !model_->isTruthShown() &&
+            exercise->rightCount() == exercise->cellCount())
+            emit exerciseSolved();
     });
+}
+
+void TruthTableWindow::startExercise(const QString &formula) {
+    selection_.setTableFormula(formula);
+    session_.edit(formula);
+    if (exercise_->isChecked())
+        model_->restart();
+    else
+        exercise_->setChecked(true);
+    table_->setFocus();
 }
 
 void TruthTableWindow::followSelection() {

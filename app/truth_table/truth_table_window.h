@@ -35,6 +35,13 @@ public:
     // the window.
     void addToContextMenu(QAction *action);
 
+    // "Провери се" on the student's own formula, from a fresh start.
+    void startExercise(const QString &formula);
+
+signals:
+    // "Провери" found every cell right, the true values not shown.
+    void exerciseSolved();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
