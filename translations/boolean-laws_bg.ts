@@ -445,6 +445,137 @@
     </message>
 </context>
 <context>
+    <name>ExerciseWindow</name>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Упражнения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Вид:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ниво:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Смесено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Задача:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ново</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ново упражнение от същия вид и ниво (Ctrl+N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Започни</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отваря прозореца, в който се решава задачата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Покажи &amp;решение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Показва решението на програмата; задачата не се брои за решена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Отговор:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>О&amp;тговори</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Избраният закон или грешка е отговорът</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Резултат:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Напредък (решени / опитани / показани решения):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задача</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Напредък</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Н&amp;улирай</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Изчиства напредъка след потвърждение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Няма упражнение от това семе</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Семе: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Още не е решена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не е „%1“: опитайте пак</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Решена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Решението е показано</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: решени %3, опитани %4, показани решения %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нулирай напредъка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Да се изчисти ли целият напредък?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Упражнения…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FormulaMessages</name>
     <message>
         <source>празна формула</source>

@@ -458,6 +458,137 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
     </message>
 </context>
 <context>
+    <name>ExerciseWindow</name>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation>Minimal DNF: %1</translation>
+    </message>
+    <message>
+        <source>Упражнения</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>&amp;Вид:</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>&amp;Ниво:</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>Смесено</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>&amp;Задача:</source>
+        <translation>&amp;Task:</translation>
+    </message>
+    <message>
+        <source>&amp;Ново</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ново упражнение от същия вид и ниво (Ctrl+N)</source>
+        <translation>A new exercise of the same kind and level (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>&amp;Започни</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Отваря прозореца, в който се решава задачата</source>
+        <translation>Opens the window in which the task is done</translation>
+    </message>
+    <message>
+        <source>Покажи &amp;решение</source>
+        <translation>Show &amp;solution</translation>
+    </message>
+    <message>
+        <source>Показва решението на програмата; задачата не се брои за решена</source>
+        <translation>Shows the program&apos;s solution; the task does not count as solved</translation>
+    </message>
+    <message>
+        <source>&amp;Отговор:</source>
+        <translation>&amp;Answer:</translation>
+    </message>
+    <message>
+        <source>О&amp;тговори</source>
+        <translation>Ans&amp;wer</translation>
+    </message>
+    <message>
+        <source>Избраният закон или грешка е отговорът</source>
+        <translation>The chosen law or mistake is the answer</translation>
+    </message>
+    <message>
+        <source>Резултат:</source>
+        <translation>Result:</translation>
+    </message>
+    <message>
+        <source>&amp;Напредък (решени / опитани / показани решения):</source>
+        <translation>&amp;Progress (solved / tried / solutions shown):</translation>
+    </message>
+    <message>
+        <source>Задача</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Отговор</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Напредък</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Н&amp;улирай</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>Изчиства напредъка след потвърждение</source>
+        <translation>Clears the progress after a confirmation</translation>
+    </message>
+    <message>
+        <source>Няма упражнение от това семе</source>
+        <translation>No exercise from this seed</translation>
+    </message>
+    <message>
+        <source>Семе: %1</source>
+        <translation>Seed: %1</translation>
+    </message>
+    <message>
+        <source>Още не е решена</source>
+        <translation>Not solved yet</translation>
+    </message>
+    <message>
+        <source>Не е „%1“: опитайте пак</source>
+        <translation>It is not “%1”: try again</translation>
+    </message>
+    <message>
+        <source>Решена</source>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <source>Решението е показано</source>
+        <translation>The solution is shown</translation>
+    </message>
+    <message>
+        <source>%1, %2: решени %3, опитани %4, показани решения %5</source>
+        <translation>%1, %2: solved %3, tried %4, solutions shown %5</translation>
+    </message>
+    <message>
+        <source>Нулирай напредъка</source>
+        <translation>Reset progress</translation>
+    </message>
+    <message>
+        <source>Да се изчисти ли целият напредък?</source>
+        <translation>Clear all the progress?</translation>
+    </message>
+    <message>
+        <source>Упражнения…</source>
+        <translation>Exercises…</translation>
+    </message>
+</context>
+<context>
     <name>FormulaMessages</name>
     <message>
         <source>празна формула</source>
