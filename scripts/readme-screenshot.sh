@@ -18,3 +18,6 @@ scripts/screenshot.sh docs/check-yourself.png 7 0 0 0 table '' '010101110110d011
 # - docs/derivation.png: absorption A v (A ^ B) = A derived by hand, two steps
 #   taken and the third typed, not yet checked.
 scripts/screenshot.sh docs/derivation.png 3 0 0 0 derive 'A ^ 1 v A ^ B|A ^ (1 v B)' 'A ^ 1'
+# - docs/exercises.png: the exercise window on a "Закон" step at the medium
+#   level, seed 11, its list of laws and mistakes to answer from.
+scripts/screenshot.sh docs/exercises.png 1 0 0 0 exercises 4 11

@@ -6,11 +6,13 @@
 #   scripts/screenshot.sh OUT.png ROW A B C table [FORMULA]
 #   scripts/screenshot.sh OUT.png ROW A B C kmap [FORMULA [KEYS]]
 #   scripts/screenshot.sh OUT.png ROW A B C derive [STEPS [LAST]]
+#   scripts/screenshot.sh OUT.png ROW A B C exercises [KIND [SEED]]
 # The second form shoots the truth-table window alone, opened beside the main
 # window (with FORMULA typed over the law's, when given); the third the
 # Karnaugh-map window, with groups drawn by KEYS (see tools/show_window.cpp);
 # the fourth the derivation window, with STEPS (between "|") checked and LAST
-# typed.
+# typed; the fifth the exercise window at the medium level, KIND 0 to 5 as
+# its list has them.
 # SHOW_LANGUAGE=en before the command shoots the windows in English.
 # It builds in build/ (BUILD_DIR=... for another folder), with the tests and
 # the developer tools on.
@@ -27,11 +29,13 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   "$@" &
   app=$!
   sleep 2
-  if [ "${6:-}" = table ] || [ "${6:-}" = kmap ] || [ "${6:-}" = derive ]; then
+  if [ "${6:-}" = table ] || [ "${6:-}" = kmap ] || [ "${6:-}" = derive ] || [ "${6:-}" = exercises ]; then
     case "${SHOW_LANGUAGE:-bg}-$6" in
       en-table) title="Truth table" ;;
       en-kmap) title="Karnaugh map" ;;
       en-derive) title="Derivation" ;;
+      en-exercises) title="Exercises" ;;
+      *-exercises) title="Упражнения" ;;
       *-table) title="Таблица на истинност" ;;
       *-kmap) title="Карта на Карно" ;;
       *) title="Извеждане" ;;

@@ -21,6 +21,7 @@
 // Bulgarian, by their controls' Bulgarian names, then switched as the
 // language menu switches them.
 
+#include "exercise_window.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
 #include "language.h"
@@ -130,12 +131,15 @@ int main(int argc, char *argv[]) {
     const bool table = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "table") == 0;
     const bool kmap = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "kmap") == 0;
     const bool derivation = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "derive") == 0;
-    if (argc == 5 || table || kmap || derivation) {
+    const bool exerciseWindow = argc >= 6 && argc <= 8 && std::strcmp(argv[5], "exercises") == 0;
+    if (argc == 5 || table || kmap || derivation || exerciseWindow) {
         window.selection()->setLaw(std::atoi(argv[1]) - 1);
         for (int i = 0; i < 3; ++i)
             window.selection()->setValue(i, std::atoi(argv[i + 2]) == 1);
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: %s [ROW A B C [table|kmap [FORMULA [KEYS]] | derive [STEPS [LAST]]]]\n",
+        std::fprintf(stderr,
+                     "usage: %s [ROW A B C [table|kmap [FORMULA [KEYS]] | derive [STEPS [LAST]] | exercises "
+                     "[KIND [SEED]]]]\n",
                      argv[0]);
         return 2;
     }
@@ -147,6 +151,13 @@ int main(int argc, char *argv[]) {
         auto *maps = window.findChild<KarnaughWindow *>();
         if (argc == 8)
             drawGroups(*maps, argv[7]);
+        return showIn(shown, application);
+    }
+    if (exerciseWindow) {
+        opening.exercises->trigger(); // as Ctrl+U would
+        ExerciseSession &session = window.findChild<ExerciseWindow *>()->session();
+        session.choose(argc >= 7 ? std::atoi(argv[6]) : 0, exercises::Level::Medium);
+        session.setSeed(argc == 8 ? std::uint32_t(std::atol(argv[7])) : 0);
         return showIn(shown, application);
     }
     if (derivation) {

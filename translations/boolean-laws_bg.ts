@@ -459,15 +459,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Ниво:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Смесено</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Задача:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -508,10 +500,6 @@
     </message>
     <message>
         <source>Резултат:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Напредък (решени / опитани / показани решения):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -572,6 +560,18 @@
     </message>
     <message>
         <source>Упражнения…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Н&amp;иво:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>За&amp;дача:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>На&amp;предък (решени / опитани / показани решения):</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

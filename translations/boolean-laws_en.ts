@@ -472,16 +472,8 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
         <translation>&amp;Kind:</translation>
     </message>
     <message>
-        <source>&amp;Ниво:</source>
-        <translation>&amp;Level:</translation>
-    </message>
-    <message>
         <source>Смесено</source>
         <translation>Mixed</translation>
-    </message>
-    <message>
-        <source>&amp;Задача:</source>
-        <translation>&amp;Task:</translation>
     </message>
     <message>
         <source>&amp;Ново</source>
@@ -522,10 +514,6 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
     <message>
         <source>Резултат:</source>
         <translation>Result:</translation>
-    </message>
-    <message>
-        <source>&amp;Напредък (решени / опитани / показани решения):</source>
-        <translation>&amp;Progress (solved / tried / solutions shown):</translation>
     </message>
     <message>
         <source>Задача</source>
@@ -586,6 +574,18 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
     <message>
         <source>Упражнения…</source>
         <translation>Exercises…</translation>
+    </message>
+    <message>
+        <source>Н&amp;иво:</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>За&amp;дача:</source>
+        <translation>&amp;Task:</translation>
+    </message>
+    <message>
+        <source>На&amp;предък (решени / опитани / показани решения):</source>
+        <translation>&amp;Progress (solved / tried / solutions shown):</translation>
     </message>
 </context>
 <context>

@@ -232,13 +232,13 @@ void ExerciseWindow::retranslate() {
     menu_item::retranslate(actions());
     setWindowTitle(tr("Упражнения"));
     kindLabel_->setText(tr("&Вид:"));
-    levelLabel_->setText(tr("&Ниво:"));
+    levelLabel_->setText(tr("Н&иво:"));
     for (int k = 0; k < exercises::kindCount; ++k)
         kind_->setItemText(k, kindText(Kind(k)));
     kind_->setItemText(ExerciseSession::mixedKinds, tr("Смесено"));
     for (int l = 0; l < exercises::levelCount; ++l)
         level_->setItemText(l, levelText(Level(l)));
-    taskLabel_->setText(tr("&Задача:"));
+    taskLabel_->setText(tr("За&дача:"));
     wordButton(new_, tr("&Ново"), tr("Ново упражнение от същия вид и ниво (Ctrl+N)"));
     wordButton(start_, tr("&Започни"), tr("Отваря прозореца, в който се решава задачата"));
     wordButton(showSolution_, tr("Покажи &решение"),
@@ -249,11 +249,19 @@ void ExerciseWindow::retranslate() {
         answers_->item(int(i))->setText(stepText(choices[i]));
     wordButton(answer_, tr("О&тговори"), tr("Избраният закон или грешка е отговорът"));
     resultLabel_->setText(tr("Резултат:"));
-    progressLabel_->setText(tr("&Напредък (решени / опитани / показани решения):"));
+    progressLabel_->setText(tr("На&предък (решени / опитани / показани решения):"));
     for (int k = 0; k < exercises::kindCount; ++k)
         progress_->setVerticalHeaderItem(k, new QTableWidgetItem(kindText(Kind(k))));
     for (int l = 0; l < exercises::levelCount; ++l)
         progress_->setHorizontalHeaderItem(l, new QTableWidgetItem(levelText(Level(l))));
+    // Every row in sight: the table never scrolls.
+    progress_->resizeRowsToContents();
+    int height = progress_->horizontalHeader()->sizeHint().height() + 2 * progress_->frameWidth();
+    for (int k = 0; k < exercises::kindCount; ++k)
+        height += progress_->rowHeight(k);
+    progress_->setFixedHeight(height);
+    // Eight names in sight of the answer's list.
+    answers_->setMinimumHeight(answers_->sizeHintForRow(0) * 8 + 2 * answers_->frameWidth());
     screen_reader::describe(task_, tr("Задача"), QString());
     screen_reader::describe(answers_, tr("Отговор"), QString());
     screen_reader::describe(progress_, tr("Напредък"), QString());
