@@ -8,6 +8,8 @@
 #include "exercise_window.h"
 #include "formula_printer.h"
 #include "inf_tarvisko.h"
+#include "karnaugh.h"
+#include "karnaugh_map_view.h"
 #include "truth_table_view.h"
 #include "window_opening.h"
 
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -157,6 +160,47 @@ private slots:
             QTest::keyClick(view, (exercise.truth >> row) & 1 ? Qt::Key_1 : Qt::Key_0);
         QTest::keyClick(view, Qt::Key_Return);
         QTRY_COMPARE(result(), QStringLiteral("Решена"));
+    }
+
+    void a_minimal_cover_drawn_on_the_map_is_solved() {
+        open(Kind::Map, 9);
+        const exercises::Exercise exercise = *window()->session().exercise();
+        start();
+        auto *map = main->findChildren<KarnaughMapView *>().value(0);
+        QVERIFY(map && map->isVisible());
+        map->setFocus();
+        const auto layout = *derivations::KarnaughLayout::forVariables(int(exercise.letters.size()));
+        for (const derivations::Term &term : exercise.minimalCover) {
+            const derivations::MapGroup group = derivations::groupOf(layout, term);
+            // Plain arrows to the corner, Shift+arrows to stretch, Enter to draw.
+            const QModelIndex at = map->currentIndex();
+            const int row = at.isValid() ? at.row() : 0, column = at.isValid() ? at.column() : 0;
+            press(map, Qt::Key_Down, (group.top - row + layout.rows()) % layout.rows());
+            press(map, Qt::Key_Right, (group.left - column + layout.columns()) % layout.columns());
+            for (int i = 1; i < group.height; ++i)
+                QTest::keyClick(map, Qt::Key_Down, Qt::ShiftModifier);
+            for (int i = 1; i < group.width; ++i)
+                QTest::keyClick(map, Qt::Key_Right, Qt::ShiftModifier);
+            QTest::keyClick(map, Qt::Key_Return);
+        }
+        QCOMPARE(result(), QStringLiteral("Още не е решена")); // drawn, not yet checked
+        QWidget *check = named("Провери");
+        check->setFocus();
+        QTest::keyClick(check, Qt::Key_Space);
+        QCOMPARE(result(), QStringLiteral("Решена"));
+    }
+
+    void a_shown_solution_is_not_solved() {
+        open(Kind::Simplify, 4);
+        QWidget *show = named("Покажи решение");
+        show->setFocus();
+        QTest::keyClick(show, Qt::Key_Space);
+        QCOMPARE(result(), QStringLiteral("Решението е показано"));
+        const QString shown = window()->findChild<QPlainTextEdit *>()->toPlainText();
+        QVERIFY2(shown.startsWith(named<QLineEdit>("Задача")->text().mid(QStringLiteral("Опрости: ").size())),
+                 qPrintable(shown));
+        QVERIFY(shown.contains(QStringLiteral("\n= ")));
+        QCOMPARE(cell(window()->session(), Kind::Simplify, Level::Easy), QStringLiteral("0/1/1"));
     }
 
     // Without widgets: what counts as tried, solved and shown.
