@@ -10,6 +10,7 @@
 #include "inf_tarvisko.h"
 #include "karnaugh.h"
 #include "karnaugh_map_view.h"
+#include "language.h"
 #include "truth_table_view.h"
 #include "window_opening.h"
 
@@ -47,6 +48,13 @@ int choiceRow(const exercises::Exercise &exercise, bool right) {
         if (exercises::isRightAnswer(exercise, choices[i]) == right)
             return int(i);
     return -1;
+}
+
+// The change of translators is posted to every window.
+void applyNow(language::Language language) {
+    language::apply(language);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 void press(QWidget *control, Qt::Key key, int times = 1) {
@@ -201,6 +209,20 @@ private slots:
                  qPrintable(shown));
         QVERIFY(shown.contains(QStringLiteral("\n= ")));
         QCOMPARE(cell(window()->session(), Kind::Simplify, Level::Easy), QStringLiteral("0/1/1"));
+    }
+
+    void a_switch_of_language_rewords_the_window() {
+        open(Kind::Law, 11);
+        applyNow(language::Language::English);
+        QVERIFY(named<QLineEdit>("Task"));
+        const QString task = named<QLineEdit>("Task")->text();
+        const QString answer = window()->findChild<QListWidget *>()->item(0)->text();
+        const QString title = window()->windowTitle();
+        applyNow(language::Language::Bulgarian);
+        QCOMPARE(title, QStringLiteral("Exercises"));
+        QVERIFY2(task.startsWith(QStringLiteral("Law: ")), qPrintable(task));
+        QCOMPARE(answer, QStringLiteral("Commutative law"));
+        QVERIFY(named<QLineEdit>("Задача")->text().startsWith(QStringLiteral("Закон: ")));
     }
 
     // Without widgets: what counts as tried, solved and shown.
