@@ -64,7 +64,7 @@ void press(QWidget *control, Qt::Key key, int times = 1) {
 
 QString cell(const ExerciseSession &session, Kind kind, Level level) {
     const ProgressCell &counts = session.progress().at(kind, level);
-    return QStringLiteral("%1/%2/%3").arg(counts.solved).arg(counts.tried).arg(counts.shown);
+    return QStringLiteral("%1/%2/%3").arg(counts.solved).arg(counts.tried).arg(counts.hints);
 }
 
 } // namespace
@@ -146,6 +146,13 @@ private slots:
         auto *field = named<QLineEdit>("Следваща стъпка");
         QVERIFY(field);
         QTRY_VERIFY(QApplication::focusWidget() == field || field->isVisible());
+        // A hint counts as used, not as the end.
+        QWidget *hint = named("Подсказка");
+        hint->setFocus();
+        QTest::keyClick(hint, Qt::Key_Space);
+        QTRY_COMPARE_WITH_TIMEOUT(cell(window()->session(), Kind::Prove, Level::Easy),
+                                  QStringLiteral("0/1/1"), 10000);
+        QCOMPARE(result(), QStringLiteral("Още не е решена"));
         for (const derivations::DerivationStep &step : exercise.derivation.steps) {
             field->setFocus();
             QTest::keyClicks(field, QString::fromStdString(formulas::printed(step.formula)));
@@ -153,7 +160,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(field->text().isEmpty(), 10000);
         }
         QTRY_COMPARE(result(), QStringLiteral("Решена"));
-        QCOMPARE(cell(window()->session(), Kind::Prove, Level::Easy), QStringLiteral("1/1/0"));
+        QCOMPARE(cell(window()->session(), Kind::Prove, Level::Easy), QStringLiteral("1/1/1"));
     }
 
     void a_table_filled_and_checked_is_solved() {

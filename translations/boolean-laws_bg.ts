@@ -547,10 +547,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, %2: решени %3, опитани %4, показани решения %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Нулирай напредъка</source>
         <translation type="unfinished"></translation>
     </message>
@@ -571,7 +567,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>На&amp;предък (решени / опитани / показани решения):</source>
+        <source>На&amp;предък (решени / опитани / подсказки):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: решени %3, опитани %4, подсказки %5</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -560,10 +560,6 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
         <translation>The solution is shown</translation>
     </message>
     <message>
-        <source>%1, %2: решени %3, опитани %4, показани решения %5</source>
-        <translation>%1, %2: solved %3, tried %4, solutions shown %5</translation>
-    </message>
-    <message>
         <source>Нулирай напредъка</source>
         <translation>Reset progress</translation>
     </message>
@@ -584,8 +580,12 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
         <translation>&amp;Task:</translation>
     </message>
     <message>
-        <source>На&amp;предък (решени / опитани / показани решения):</source>
-        <translation>&amp;Progress (solved / tried / solutions shown):</translation>
+        <source>На&amp;предък (решени / опитани / подсказки):</source>
+        <translation>&amp;Progress (solved / tried / hints):</translation>
+    </message>
+    <message>
+        <source>%1, %2: решени %3, опитани %4, подсказки %5</source>
+        <translation>%1, %2: solved %3, tried %4, hints %5</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,7 @@ void DerivationSession::giveHint(const DeriveResult &found) {
         break;
     }
     say(note);
+    emit hintGiven();
 }
 
 void DerivationSession::showDerivation() {
@@ -195,6 +196,7 @@ void DerivationSession::takeDerivation(const DeriveResult &found) {
         chain_.add(ChainStep{step.formula, step.law, {}, false});
     chainChanged();
     say(noteOf(Kind::Done));
+    emit derivationShown();
 }
 
 void DerivationSession::undo() {

@@ -88,6 +88,9 @@ signals:
     void hintFilled(const formulas::Tree &formula, derivations::LawId law);
     // The student's own step reached the goal (not the whole derivation shown).
     void goalReached();
+    // A hint given; the whole derivation shown to the goal.
+    void hintGiven();
+    void derivationShown();
 
 private:
     void start(DerivationTask task);

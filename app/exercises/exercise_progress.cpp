@@ -32,7 +32,7 @@ ExerciseProgress ExerciseProgress::load() {
             ProgressCell &cell = progress.cells_[k][l];
             cell.solved = count(settings, key(k, l, "solved"));
             cell.tried = count(settings, key(k, l, "tried"));
-            cell.shown = count(settings, key(k, l, "shown"));
+            cell.hints = count(settings, key(k, l, "hints"));
         }
     return progress;
 }
@@ -45,6 +45,6 @@ void ExerciseProgress::save() const {
             const ProgressCell &cell = cells_[k][l];
             settings.setValue(key(k, l, "solved"), cell.solved);
             settings.setValue(key(k, l, "tried"), cell.tried);
-            settings.setValue(key(k, l, "shown"), cell.shown);
+            settings.setValue(key(k, l, "hints"), cell.hints);
         }
 }

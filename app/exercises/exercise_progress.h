@@ -2,7 +2,7 @@
 #pragma once
 
 // What the student has done, kind by level: the exercises solved, those
-// tried, and the solutions shown. Kept with QSettings under the group
+// tried, and the hints used (a solution shown is one). Kept with QSettings under the group
 // "exercises", so that it outlasts the run.
 
 #include "exercise.h"
@@ -12,7 +12,7 @@
 struct ProgressCell {
     int solved = 0;
     int tried = 0;
-    int shown = 0;
+    int hints = 0;
     friend bool operator==(const ProgressCell &, const ProgressCell &) = default;
 };
 

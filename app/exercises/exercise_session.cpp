@@ -89,10 +89,24 @@ void ExerciseSession::showSolution() {
     solutionShown_ = true;
     if (result_ != Result::Solved) {
         result_ = Result::Shown;
-        ++cell().shown;
+        ++cell().hints;
         progress_.save();
     }
     emit changed();
+}
+
+void ExerciseSession::reportHint(std::uint64_t attempt) {
+    if (attempt != attempt_ || !exercise_)
+        return;
+    countTried();
+    ++cell().hints;
+    progress_.save();
+    emit changed();
+}
+
+void ExerciseSession::reportShown(std::uint64_t attempt) {
+    if (attempt == attempt_)
+        showSolution();
 }
 
 void ExerciseSession::resetProgress() {

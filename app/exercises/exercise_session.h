@@ -56,6 +56,9 @@ public:
     void answer(const exercises::StepName &name);
     // The window the exercise is done in reached its end.
     void reportSolved(std::uint64_t attempt);
+    // That window gave a hint, or showed the whole answer (as showSolution()).
+    void reportHint(std::uint64_t attempt);
+    void reportShown(std::uint64_t attempt);
     // "Покажи решение": the program's answer, counted as shown, not solved.
     void showSolution();
     bool isSolutionShown() const { return solutionShown_; }

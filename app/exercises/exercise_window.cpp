@@ -249,7 +249,7 @@ void ExerciseWindow::retranslate() {
         answers_->item(int(i))->setText(stepText(choices[i]));
     wordButton(answer_, tr("О&тговори"), tr("Избраният закон или грешка е отговорът"));
     resultLabel_->setText(tr("Резултат:"));
-    progressLabel_->setText(tr("На&предък (решени / опитани / показани решения):"));
+    progressLabel_->setText(tr("На&предък (решени / опитани / подсказки):"));
     for (int k = 0; k < exercises::kindCount; ++k)
         progress_->setVerticalHeaderItem(k, new QTableWidgetItem(kindText(Kind(k))));
     for (int l = 0; l < exercises::levelCount; ++l)
@@ -312,12 +312,12 @@ void ExerciseWindow::showProgress() {
         for (int l = 0; l < exercises::levelCount; ++l) {
             const ProgressCell &cell = session_.progress().at(Kind(k), Level(l));
             QTableWidgetItem *item = progress_->item(k, l);
-            item->setText(QStringLiteral("%1 / %2 / %3").arg(cell.solved).arg(cell.tried).arg(cell.shown));
-            item->setData(Qt::AccessibleTextRole, tr("%1, %2: решени %3, опитани %4, показани решения %5")
+            item->setText(QStringLiteral("%1 / %2 / %3").arg(cell.solved).arg(cell.tried).arg(cell.hints));
+            item->setData(Qt::AccessibleTextRole, tr("%1, %2: решени %3, опитани %4, подсказки %5")
                                                       .arg(kindText(Kind(k)), levelText(Level(l)))
                                                       .arg(cell.solved)
                                                       .arg(cell.tried)
-                                                      .arg(cell.shown));
+                                                      .arg(cell.hints));
         }
 }
 

@@ -3,7 +3,8 @@
 
 // The exercise window: the kind and level chosen ("Вид", "Ниво"), the task
 // set ("Задача"), a new one (Ctrl+N), "Започни", how it stands ("Резултат"),
-// "Покажи решение" and the progress over runs ("Напредък", "Нулирай"). A
+// "Покажи решение" and the progress over runs ("Напредък": solved, tried,
+// hints used; "Нулирай"). A
 // "Закон" exercise is answered here from the list of laws and mistakes; the
 // others are done in the window that "Започни" asks for (the session's
 // startRequested), which whoever opens it reports back to the session.

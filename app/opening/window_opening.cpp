@@ -115,8 +115,7 @@ public:
     // The window the exercise is done in, on the exercise; its end solves the
     // exercise while that window still shows it.
     void startExercise(ExerciseSession &session, const exercises::Exercise &exercise, std::uint64_t attempt) {
-        disconnect(watch_);
-        disconnect(watchEnd_);
+        unwatch();
         const QString formula = QString::fromStdString(formulas::printed(exercise.formula));
         const auto solved = [&session, attempt] { session.reportSolved(attempt); };
         switch (exercise.kind) {
@@ -134,11 +133,12 @@ public:
                                      : formula;
             window.session().startOnFormula(task);
             watch_ = connect(&window.session(), &DerivationSession::goalReached, &session, solved);
+            watchHints_ = connect(&window.session(), &DerivationSession::hintGiven, &session,
+                                  [&session, attempt] { session.reportHint(attempt); });
+            watchShown_ = connect(&window.session(), &DerivationSession::derivationShown, &session,
+                                  [&session, attempt] { session.reportShown(attempt); });
             // Another task in that window is no longer this exercise.
-            watchEnd_ = connect(&window.session(), &DerivationSession::started, this, [this] {
-                disconnect(watch_);
-                disconnect(watchEnd_);
-            });
+            watchEnd_ = connect(&window.session(), &DerivationSession::started, this, [this] { unwatch(); });
             break;
         }
         case exercises::Kind::Table: {
@@ -195,6 +195,13 @@ private:
     // The end of the window an exercise is done in, while it shows that exercise.
     QMetaObject::Connection watch_;
     QMetaObject::Connection watchEnd_;
+    QMetaObject::Connection watchHints_;
+    QMetaObject::Connection watchShown_;
+
+    void unwatch() {
+        for (QMetaObject::Connection *connection : {&watch_, &watchEnd_, &watchHints_, &watchShown_})
+            disconnect(*connection);
+    }
 };
 
 } // namespace
