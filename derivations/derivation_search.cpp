@@ -15,20 +15,36 @@ namespace derivations {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// When a search must stop: its time is up, or someone cancelled it.
+// When a search must stop: only when someone cancelled it. Every other
+// bound is a count, so that the answer never depends on the machine.
 struct Limit {
-    Clock::time_point deadline;
     const std::atomic<bool> *cancelled = nullptr;
-    bool over() const {
-        return (cancelled && cancelled->load(std::memory_order_relaxed)) || Clock::now() > deadline;
-    }
-    Limit sooner(Clock::time_point earlier) const { return {std::min(deadline, earlier), cancelled}; }
+    bool over() const { return cancelled && cancelled->load(std::memory_order_relaxed); }
 };
 
 // A sum of minterms past this many symbols is no derivation a reader follows.
 constexpr std::size_t maxFormulaSize = 400;
+// The first meeting search: enough for every catalogue row by the basic laws
+// and most exercises, small enough that a failure costs a few milliseconds.
+constexpr std::size_t firstMeetingStates = 3000;
+// The meeting search with the derived laws as moves: each of its steps
+// expands to several basic ones, so fewer states reach as far.
+constexpr std::size_t derivedMeetingStates = 3000;
+// Its chains of derived steps: eight of them already write out to dozens.
+constexpr std::size_t derivedMeetingSteps = 8;
+// The longer meeting search, tried only when the others fail: about half a
+// second of work on a 2-core machine.
+constexpr std::size_t longMeetingStates = 20'000;
+// Meeting two sums of products: they differ in few products, a dozen steps.
+constexpr std::size_t sumsMeetingStates = 3000;
+constexpr std::size_t sumsMeetingSteps = 12;
+// A later formula one law reaches is looked for this far ahead: farther
+// shortcuts are rare and each look is a step check.
+constexpr std::size_t shortcutReach = 40;
+// The minterm route may take this many times the chain's own bound.
+constexpr std::size_t mintermStepFactor = 4;
+// A long formula takes many small steps to its minimal sum.
+constexpr std::size_t simplifySteps = 250;
 
 struct Visit {
     Tree formula;
@@ -207,8 +223,8 @@ std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const Law
     if (!there || !back)
         return std::nullopt;
     SearchBounds small;
-    small.maxStates = 3000;
-    small.maxSteps = 12;
+    small.maxStates = sumsMeetingStates;
+    small.maxSteps = sumsMeetingSteps;
     if (auto middle = meetInTheMiddle(there->back().first, back->back().first, laws, small, deadline)) {
         append(*there, *middle);
         appendReversed(*there, *back);
@@ -228,7 +244,8 @@ std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const Law
 // out the steps between.
 void shortened(Chain &chain, const LawSet &laws, const Limit &deadline) {
     for (std::size_t i = 0; i + 2 < chain.size(); ++i)
-        for (std::size_t j = std::min(chain.size() - 1, i + 40); j >= i + 2 && !deadline.over(); --j) {
+        for (std::size_t j = std::min(chain.size() - 1, i + shortcutReach); j >= i + 2 && !deadline.over();
+             --j) {
             const std::optional<LawId> law = singleLawBetween(chain[i].first, chain[j].first);
             if (law && laws[std::size_t(*law)]) {
                 chain[j].second = *law;
@@ -239,7 +256,7 @@ void shortened(Chain &chain, const LawSet &laws, const Limit &deadline) {
 }
 
 // Every step once more: the law named does it, and the values agree.
-// Running out of time here leaves the chain unchecked, and so not returned.
+// A search cancelled here leaves the chain unchecked, and so not returned.
 bool rechecked(const Chain &chain, const LawSet &laws, const Limit &limit) {
     for (std::size_t i = 1; i < chain.size(); ++i) {
         const auto &[formula, law] = chain[i];
@@ -258,8 +275,8 @@ LawSet derivedLaws() { return allLaws() & ~basicLaws(); }
 std::optional<Chain> throughDerivedLaws(const Tree &from, const Tree &to, const LawSet &laws,
                                         const SearchBounds &bounds, const Limit &limit) {
     SearchBounds wider = bounds;
-    wider.maxStates = std::min(bounds.maxStates, std::size_t(3000));
-    wider.maxSteps = std::min(bounds.maxSteps, std::size_t(8));
+    wider.maxStates = std::min(bounds.maxStates, derivedMeetingStates);
+    wider.maxSteps = std::min(bounds.maxSteps, derivedMeetingSteps);
     const auto found = meetInTheMiddle(from, to, laws | derivedLaws(), wider, limit);
     if (!found)
         return std::nullopt;
@@ -303,8 +320,7 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
         result.counterexample = std::move(*example);
         return result;
     }
-    const Clock::time_point start = Clock::now();
-    const Limit limit{start + bounds.time, bounds.cancelled};
+    const Limit limit{bounds.cancelled};
     const Tree flatFrom = flattened(from), flatTo = flattened(to);
     std::optional<Chain> chain;
     if (acKey(flatFrom) == acKey(flatTo)) {
@@ -318,25 +334,25 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
     }
     // A short search first; then, where only the basic laws may be used, one
     // with the laws that follow from them; then a longer one; then the sums
-    // of minterms, with the time that is left.
+    // of minterms. Each is bounded by its own count of states.
     const bool onlyBasic = (laws & derivedLaws()).none() && (basicLaws() & ~laws).none();
     SearchBounds meeting = bounds;
     if (bounds.normalFormFallback || onlyBasic)
-        meeting.maxStates = std::min(bounds.maxStates, std::size_t(3000));
+        meeting.maxStates = std::min(bounds.maxStates, firstMeetingStates);
     if (!chain)
-        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time / 5));
+        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit);
     if (!chain && onlyBasic)
-        chain = throughDerivedLaws(flatFrom, flatTo, laws, bounds, limit.sooner(start + bounds.time * 2 / 5));
+        chain = throughDerivedLaws(flatFrom, flatTo, laws, bounds, limit);
     // With every law at hand, a goal that is a sum of products is met
     // through the products both sums share.
     if (!chain && bounds.normalFormFallback && (derivedLaws() & ~laws).none() && (basicLaws() & ~laws).none())
         chain = throughSumsOfProducts(flatFrom, flatTo, limit);
     if (!chain && meeting.maxStates < bounds.maxStates) {
-        meeting.maxStates = std::min(bounds.maxStates, std::size_t(20'000));
-        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time * 2 / 5));
+        meeting.maxStates = std::min(bounds.maxStates, longMeetingStates);
+        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit);
     }
     if (!chain && bounds.normalFormFallback && (basicLaws() & ~laws).none())
-        chain = throughMinterms(flatFrom, flatTo, laws, bounds.maxSteps * 4, limit);
+        chain = throughMinterms(flatFrom, flatTo, laws, bounds.maxSteps * mintermStepFactor, limit);
     if (!chain)
         return result;
     // The chain starts from the formula as given.
@@ -370,7 +386,7 @@ Tree minimalSumOfProducts(const Tree &formula) {
 
 DeriveResult simplify(const Tree &formula) {
     SearchBounds bounds;
-    bounds.maxSteps = 250; // a long formula takes many small steps
+    bounds.maxSteps = simplifySteps;
     return simplify(formula, bounds);
 }
 
@@ -380,7 +396,7 @@ DeriveResult simplify(const Tree &formula, SearchBounds bounds) {
     const std::vector<char> letters = lettersOf(formula, nullptr);
     if (letters.size() > std::size_t(maxMinimalFormVariables))
         return result;
-    const Limit limit{Clock::now() + bounds.time, bounds.cancelled};
+    const Limit limit{bounds.cancelled};
     const std::vector<Cover> covers =
         minimalSumsOfProducts(int(letters.size()), truthOf(formula, letters)[0], 1);
     if (covers.empty())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rewrites.h"
 
+#include "tree_helpers.h"
+
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -13,17 +15,6 @@ using formulas::combination;
 using formulas::constant;
 using formulas::negation;
 using Emit = std::function<void(std::size_t kind, Tree)>;
-
-Operator dualOf(Operator op) { return op == Operator::And ? Operator::Or : Operator::And; }
-bool isChain(const Tree &tree) { return tree->op == Operator::And || tree->op == Operator::Or; }
-bool isConstant(const Tree &tree, bool value) {
-    return tree->op == (value ? Operator::True : Operator::False);
-}
-// x and y are complements, either way round.
-bool complementary(const Tree &x, const Tree &y) {
-    return (y->op == Operator::Not && same(y->operands[0], x)) ||
-           (x->op == Operator::Not && same(x->operands[0], y));
-}
 
 // The chain's items without those at the given places, with `put` (if any)
 // at the first of them.
@@ -39,13 +30,6 @@ Tree replaced(Operator op, const std::vector<Tree> &items, std::vector<std::size
         }
     }
     return chainOf(op, std::move(kept));
-}
-
-// items without the one at `at`.
-std::vector<Tree> without(const std::vector<Tree> &items, std::size_t at) {
-    std::vector<Tree> rest = items;
-    rest.erase(rest.begin() + std::ptrdiff_t(at));
-    return rest;
 }
 
 // Calls local on every node, turning each replacement into the whole formula.
