@@ -14,7 +14,7 @@
 // the same question gets the same answer on every machine; it says so when
 // it gives up.
 
-#include "laws.h"
+#include "law_table.h"
 #include "rewrites.h"
 #include "step_check.h"
 

@@ -2,6 +2,7 @@
 #include "step_check.h"
 
 #include "big_step.h"
+#include "mistake_check.h"
 #include "rewrites.h"
 
 #include <bit>
@@ -76,13 +77,11 @@ std::optional<LawId> singleLawBetween(const Tree &before, const Tree &after) {
 StepVerdict checkStep(const Tree &before, const Tree &after, std::optional<LawId> claimed) {
     StepVerdict verdict;
     if (auto example = counterexampleOf(before, after)) {
-        const std::string afterKey = acKey(after);
-        for (const Mistaken &mistaken : mistakenRewrites(before))
-            if (acKey(mistaken.result) == afterKey) {
-                verdict.kind = VerdictKind::CommonMistake;
-                verdict.mistake = mistaken.mistake;
-                return verdict;
-            }
+        if (const auto mistake = mistakeBetween(before, after)) {
+            verdict.kind = VerdictKind::CommonMistake;
+            verdict.mistake = *mistake;
+            return verdict;
+        }
         verdict.kind = VerdictKind::Wrong;
         verdict.counterexample = std::move(*example);
         return verdict;
