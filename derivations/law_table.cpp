@@ -84,7 +84,9 @@ const std::array<MistakeEntry, mistakeCount> mistakes{{
     {QT_TRANSLATE_NOOP("derivations", "отрицание на импликацията"),
      {{"!(X -> Y)", "!X -> !Y"}, {"!(X -> Y)", "!X v Y"}},
      true},
-    {QT_TRANSLATE_NOOP("derivations", "импликацията не е асоциативна"), {{"X -> (Y -> Z)", "(X -> Y) -> Z"}}, true},
+    {QT_TRANSLATE_NOOP("derivations", "импликацията не е асоциативна"),
+     {{"X -> (Y -> Z)", "(X -> Y) -> Z"}},
+     true},
     {QT_TRANSLATE_NOOP("derivations", "грешно премахване на еквивалентността"),
      {{"X <--> Y", "X ^ Y v !(X ^ Y)"},
       {"X <--> Y", "X ^ Y v !X ^ Y"},
@@ -155,13 +157,27 @@ std::u32string folded(std::string_view utf8) {
 }
 
 // The law each of the catalogue's 21 rows states, in list order.
-constexpr std::array<LawId, 21> catalogueLaws{
-    LawId::Gluing,         LawId::Gluing,         LawId::Absorption,     LawId::Absorption,
-    LawId::DeMorgan,       LawId::DeMorgan,       LawId::Transposition,  LawId::Transposition,
-    LawId::Associative,    LawId::Associative,    LawId::Gluing,         LawId::Gluing,
-    LawId::Consensus,      LawId::Consensus,      LawId::Simplification, LawId::Simplification,
-    LawId::Distributive,   LawId::Distributive,   LawId::XorDefinition,  LawId::ImplicationDefinition,
-    LawId::EquivalenceDefinition};
+constexpr std::array<LawId, 21> catalogueLaws{LawId::Gluing,
+                                              LawId::Gluing,
+                                              LawId::Absorption,
+                                              LawId::Absorption,
+                                              LawId::DeMorgan,
+                                              LawId::DeMorgan,
+                                              LawId::Transposition,
+                                              LawId::Transposition,
+                                              LawId::Associative,
+                                              LawId::Associative,
+                                              LawId::Gluing,
+                                              LawId::Gluing,
+                                              LawId::Consensus,
+                                              LawId::Consensus,
+                                              LawId::Simplification,
+                                              LawId::Simplification,
+                                              LawId::Distributive,
+                                              LawId::Distributive,
+                                              LawId::XorDefinition,
+                                              LawId::ImplicationDefinition,
+                                              LawId::EquivalenceDefinition};
 
 } // namespace
 

@@ -93,8 +93,8 @@ struct Matcher {
 
     // Pattern operands from `at` on against the chain's items left; with
     // `context`, items no pattern operand takes stay beside the result.
-    void chain(Operator op, const std::vector<Tree> &ps, std::size_t at, std::vector<Tree> &items, bool context,
-               Bindings &b, const Next &next) {
+    void chain(Operator op, const std::vector<Tree> &ps, std::size_t at, std::vector<Tree> &items,
+               bool context, Bindings &b, const Next &next) {
         if (spent())
             return;
         if (at == ps.size()) {
@@ -156,9 +156,8 @@ struct Matcher {
 // so that a letter they bind is known when it comes up on its own.
 std::vector<Tree> ordered(const std::vector<Tree> &operands) {
     std::vector<Tree> sorted = operands;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const Tree &a, const Tree &b) {
-        return !isLetter(a) && isLetter(b);
-    });
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Tree &a, const Tree &b) { return !isLetter(a) && isLetter(b); });
     return sorted;
 }
 
@@ -188,7 +187,8 @@ Tree instantiated(const Tree &p, const Bindings &b, bool negationEitherWay) {
             return nullptr;
         operands.push_back(std::move(made));
     }
-    return isChain(p) ? chainOf(p->op, std::move(operands)) : formulas::combination(p->op, std::move(operands));
+    return isChain(p) ? chainOf(p->op, std::move(operands))
+                      : formulas::combination(p->op, std::move(operands));
 }
 
 Tree treeOf(std::string_view text) {
@@ -205,13 +205,14 @@ void rewritesAt(const Tree &node, const Pattern &pattern, std::size_t &budget,
     const Tree &p = pattern.left;
     if (isChain(p) && p->op == node->op) {
         std::vector<Tree> items = node->operands;
-        matcher.chain(node->op, p->operands, 0, items, true, bindings, [&](Bindings &b, std::vector<Tree> &context) {
-            if (Tree made = instantiated(pattern.right, b, pattern.negationEitherWay)) {
-                context.push_back(std::move(made));
-                emit(chainOf(node->op, context));
-                context.pop_back();
-            }
-        });
+        matcher.chain(node->op, p->operands, 0, items, true, bindings,
+                      [&](Bindings &b, std::vector<Tree> &context) {
+                          if (Tree made = instantiated(pattern.right, b, pattern.negationEitherWay)) {
+                              context.push_back(std::move(made));
+                              emit(chainOf(node->op, context));
+                              context.pop_back();
+                          }
+                      });
         return;
     }
     if (isChain(p))
