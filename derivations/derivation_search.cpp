@@ -41,6 +41,10 @@ constexpr std::size_t sumsMeetingSteps = 12;
 // A later formula one law reaches is looked for this far ahead: farther
 // shortcuts are rare and each look is a step check.
 constexpr std::size_t shortcutReach = 40;
+// The looks for shortcuts, each counted as the squares of the two formulas'
+// sizes (a look rewrites both at every node): a long chain of long formulas
+// is left as it is rather than looked over for minutes.
+constexpr std::size_t shortcutSymbols = 4'000'000;
 // The minterm route may take this many times the chain's own bound.
 constexpr std::size_t mintermStepFactor = 4;
 // A long formula takes many small steps to its minimal sum.
@@ -243,9 +247,15 @@ std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const Law
 // A later formula that one law reaches straight from an earlier one cuts
 // out the steps between.
 void shortened(Chain &chain, const LawSet &laws, const Limit &deadline) {
+    std::size_t budget = shortcutSymbols;
     for (std::size_t i = 0; i + 2 < chain.size(); ++i)
         for (std::size_t j = std::min(chain.size() - 1, i + shortcutReach); j >= i + 2 && !deadline.over();
              --j) {
+            const std::size_t before = sizeOf(chain[i].first), after = sizeOf(chain[j].first);
+            const std::size_t cost = before * before + after * after;
+            if (cost > budget)
+                return;
+            budget -= cost;
             const std::optional<LawId> law = singleLawBetween(chain[i].first, chain[j].first);
             if (law && laws[std::size_t(*law)]) {
                 chain[j].second = *law;
