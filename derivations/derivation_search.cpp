@@ -49,6 +49,9 @@ constexpr std::size_t shortcutSymbols = 4'000'000;
 constexpr std::size_t mintermStepFactor = 4;
 // A long formula takes many small steps to its minimal sum.
 constexpr std::size_t simplifySteps = 250;
+// The inside-out route takes every part to its minimal sum on its own, so
+// its chains are longer; a formula of 60 symbols stays well within this.
+constexpr std::size_t insideOutSteps = 2000;
 
 struct Visit {
     Tree formula;
@@ -411,9 +414,15 @@ DeriveResult simplify(const Tree &formula, SearchBounds bounds) {
         minimalSumsOfProducts(int(letters.size()), truthOf(formula, letters)[0], 1);
     if (covers.empty())
         return result;
-    auto chain = stepsToMinimalSum(formula, letters, covers[0], [&] { return limit.over(); });
-    if (!chain || chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, allLaws(), limit))
-        return result;
+    const auto stop = [&] { return limit.over(); };
+    auto chain = stepsToMinimalSum(formula, letters, covers[0], stop);
+    if (!chain || chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, allLaws(), limit)) {
+        // The systematic route: slower to read, but it gets there.
+        chain = stepsInsideOut(formula, letters, covers[0], stop);
+        if (!chain || chain->size() > std::max(bounds.maxSteps, insideOutSteps) + 1 ||
+            !rechecked(*chain, allLaws(), limit))
+            return result;
+    }
     for (std::size_t i = 1; i < chain->size(); ++i)
         result.derivation.steps.push_back({(*chain)[i].first, (*chain)[i].second});
     result.outcome = DeriveOutcome::Found;
