@@ -16,6 +16,9 @@ namespace {
 constexpr std::size_t bigStepStates = 6000;
 // Two or three laws: a longer step is a derivation of its own.
 constexpr std::size_t bigStepDepth = 3;
+// Past this many symbols in the part that changed, every state costs a
+// rewrite of a very long formula: the step is called big without its laws.
+constexpr std::size_t bigStepSymbols = 300;
 
 // Where the two formulas differ in one operand only (the rest the same up
 // to order), the step happened inside it: the search looks there.
@@ -90,6 +93,8 @@ struct Side {
 
 std::vector<LawId> lawsOfBigStep(const Tree &before, const Tree &after) {
     const auto [from, to] = focused(flattened(before), flattened(after));
+    if (sizeOf(from) + sizeOf(to) > bigStepSymbols)
+        return {};
     Side sides[2]{Side(from), Side(to)};
     std::vector<LawId> best;
     // Both sides one layer, then both a second; the third layer of each only

@@ -52,6 +52,10 @@ constexpr std::size_t simplifySteps = 250;
 // The inside-out route takes every part to its minimal sum on its own, so
 // its chains are longer; a formula of 60 symbols stays well within this.
 constexpr std::size_t insideOutSteps = 2000;
+// The inside-out route is for formulas a person types (60 symbols and well
+// beyond); past this, a part-by-part route takes minutes, and the search
+// says it stopped instead.
+constexpr std::size_t insideOutSymbols = 200;
 
 struct Visit {
     Tree formula;
@@ -416,13 +420,15 @@ DeriveResult simplify(const Tree &formula, SearchBounds bounds) {
         return result;
     const auto stop = [&] { return limit.over(); };
     auto chain = stepsToMinimalSum(formula, letters, covers[0], stop);
-    if (!chain || chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, allLaws(), limit)) {
+    bool good = chain && chain->size() <= bounds.maxSteps + 1 && rechecked(*chain, allLaws(), limit);
+    if (!good && sizeOf(formula) <= insideOutSymbols) {
         // The systematic route: slower to read, but it gets there.
         chain = stepsInsideOut(formula, letters, covers[0], stop);
-        if (!chain || chain->size() > std::max(bounds.maxSteps, insideOutSteps) + 1 ||
-            !rechecked(*chain, allLaws(), limit))
-            return result;
+        good = chain && chain->size() <= std::max(bounds.maxSteps, insideOutSteps) + 1 &&
+               rechecked(*chain, allLaws(), limit);
     }
+    if (!good)
+        return result;
     for (std::size_t i = 1; i < chain->size(); ++i)
         result.derivation.steps.push_back({(*chain)[i].first, (*chain)[i].second});
     result.outcome = DeriveOutcome::Found;
