@@ -41,7 +41,8 @@ struct Line {
     bool claimsUnknownLaw = false;
 };
 
-std::variant<Line, formulas::ReadError> readLine(std::u32string_view text) {
+std::variant<Line, formulas::ReadError> readLine(std::u32string_view text,
+                                                 const std::vector<LawAlias> &aliases) {
     Line line;
     std::size_t end = text.size();
     while (end > 0 && isBlank(text[end - 1]))
@@ -49,7 +50,7 @@ std::variant<Line, formulas::ReadError> readLine(std::u32string_view text) {
     if (end > 0 && text[end - 1] == U']') {
         const std::size_t open = text.rfind(U'[', end);
         if (open != std::u32string_view::npos) {
-            const std::size_t law = lawByName(utf8Of(text.substr(open + 1, end - open - 2)));
+            const std::size_t law = lawByName(utf8Of(text.substr(open + 1, end - open - 2)), aliases);
             if (law < lawCount)
                 line.claimed = LawId(law);
             else
@@ -75,7 +76,8 @@ std::variant<Line, formulas::ReadError> readLine(std::u32string_view text) {
 
 } // namespace
 
-std::variant<ChainReport, ChainError> checkChain(std::u32string_view text) {
+std::variant<ChainReport, ChainError> checkChain(std::u32string_view text,
+                                                 const std::vector<LawAlias> &aliases) {
     ChainReport report;
     std::optional<Tree> previous;
     std::size_t number = 0;
@@ -89,7 +91,7 @@ std::variant<ChainReport, ChainError> checkChain(std::u32string_view text) {
         const std::size_t first = content.find_first_not_of(U" \t\r");
         if (first == std::u32string_view::npos || content[first] == U'#')
             continue;
-        auto read = readLine(content);
+        auto read = readLine(content, aliases);
         if (auto *error = std::get_if<formulas::ReadError>(&read))
             return ChainError{number, *error};
         const Line &line = std::get<Line>(read);

@@ -3,7 +3,8 @@
 
 // A student's whole chain, one formula a line, checked step by step. Empty
 // lines and lines beginning with "#" are skipped; a line may begin with "="
-// and may end in "  [<law name>]", the law the student claims.
+// and may end in "  [<law name>]", the law the student claims, named in
+// any case, with or without a trailing colon.
 
 #include "formula.h"
 #include "step_check.h"
@@ -30,6 +31,8 @@ struct ChainError {
     formulas::ReadError error; // a formula standing after a law's name counts as an operator expected
 };
 
-std::variant<ChainReport, ChainError> checkChain(std::u32string_view text);
+// aliases: other names of the laws (another language's) that a claim may use.
+std::variant<ChainReport, ChainError> checkChain(std::u32string_view text,
+                                                 const std::vector<LawAlias> &aliases = {});
 
 } // namespace derivations

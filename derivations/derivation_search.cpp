@@ -15,20 +15,47 @@ namespace derivations {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// When a search must stop: its time is up, or someone cancelled it.
+// When a search must stop: only when someone cancelled it. Every other
+// bound is a count, so that the answer never depends on the machine.
 struct Limit {
-    Clock::time_point deadline;
     const std::atomic<bool> *cancelled = nullptr;
-    bool over() const {
-        return (cancelled && cancelled->load(std::memory_order_relaxed)) || Clock::now() > deadline;
-    }
-    Limit sooner(Clock::time_point earlier) const { return {std::min(deadline, earlier), cancelled}; }
+    bool over() const { return cancelled && cancelled->load(std::memory_order_relaxed); }
 };
 
 // A sum of minterms past this many symbols is no derivation a reader follows.
 constexpr std::size_t maxFormulaSize = 400;
+// The first meeting search: enough for every catalogue row by the basic laws
+// and most exercises, small enough that a failure costs a few milliseconds.
+constexpr std::size_t firstMeetingStates = 3000;
+// The meeting search with the derived laws as moves: each of its steps
+// expands to several basic ones, so fewer states reach as far.
+constexpr std::size_t derivedMeetingStates = 3000;
+// Its chains of derived steps: eight of them already write out to dozens.
+constexpr std::size_t derivedMeetingSteps = 8;
+// The longer meeting search, tried only when the others fail: about half a
+// second of work on a 2-core machine.
+constexpr std::size_t longMeetingStates = 20'000;
+// Meeting two sums of products: they differ in few products, a dozen steps.
+constexpr std::size_t sumsMeetingStates = 3000;
+constexpr std::size_t sumsMeetingSteps = 12;
+// A later formula one law reaches is looked for this far ahead: farther
+// shortcuts are rare and each look is a step check.
+constexpr std::size_t shortcutReach = 40;
+// The looks for shortcuts, each counted as the squares of the two formulas'
+// sizes (a look rewrites both at every node): a long chain of long formulas
+// is left as it is rather than looked over for minutes.
+constexpr std::size_t shortcutSymbols = 4'000'000;
+// The minterm route may take this many times the chain's own bound.
+constexpr std::size_t mintermStepFactor = 4;
+// A long formula takes many small steps to its minimal sum.
+constexpr std::size_t simplifySteps = 250;
+// The inside-out route takes every part to its minimal sum on its own, so
+// its chains are longer; a formula of 60 symbols stays well within this.
+constexpr std::size_t insideOutSteps = 2000;
+// The inside-out route is for formulas a person types (60 symbols and well
+// beyond); past this, a part-by-part route takes minutes, and the search
+// says it stopped instead.
+constexpr std::size_t insideOutSymbols = 200;
 
 struct Visit {
     Tree formula;
@@ -207,8 +234,8 @@ std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const Law
     if (!there || !back)
         return std::nullopt;
     SearchBounds small;
-    small.maxStates = 3000;
-    small.maxSteps = 12;
+    small.maxStates = sumsMeetingStates;
+    small.maxSteps = sumsMeetingSteps;
     if (auto middle = meetInTheMiddle(there->back().first, back->back().first, laws, small, deadline)) {
         append(*there, *middle);
         appendReversed(*there, *back);
@@ -227,8 +254,15 @@ std::optional<Chain> throughMinterms(const Tree &from, const Tree &to, const Law
 // A later formula that one law reaches straight from an earlier one cuts
 // out the steps between.
 void shortened(Chain &chain, const LawSet &laws, const Limit &deadline) {
+    std::size_t budget = shortcutSymbols;
     for (std::size_t i = 0; i + 2 < chain.size(); ++i)
-        for (std::size_t j = std::min(chain.size() - 1, i + 40); j >= i + 2 && !deadline.over(); --j) {
+        for (std::size_t j = std::min(chain.size() - 1, i + shortcutReach); j >= i + 2 && !deadline.over();
+             --j) {
+            const std::size_t before = sizeOf(chain[i].first), after = sizeOf(chain[j].first);
+            const std::size_t cost = before * before + after * after;
+            if (cost > budget)
+                return;
+            budget -= cost;
             const std::optional<LawId> law = singleLawBetween(chain[i].first, chain[j].first);
             if (law && laws[std::size_t(*law)]) {
                 chain[j].second = *law;
@@ -239,7 +273,7 @@ void shortened(Chain &chain, const LawSet &laws, const Limit &deadline) {
 }
 
 // Every step once more: the law named does it, and the values agree.
-// Running out of time here leaves the chain unchecked, and so not returned.
+// A search cancelled here leaves the chain unchecked, and so not returned.
 bool rechecked(const Chain &chain, const LawSet &laws, const Limit &limit) {
     for (std::size_t i = 1; i < chain.size(); ++i) {
         const auto &[formula, law] = chain[i];
@@ -258,8 +292,8 @@ LawSet derivedLaws() { return allLaws() & ~basicLaws(); }
 std::optional<Chain> throughDerivedLaws(const Tree &from, const Tree &to, const LawSet &laws,
                                         const SearchBounds &bounds, const Limit &limit) {
     SearchBounds wider = bounds;
-    wider.maxStates = std::min(bounds.maxStates, std::size_t(3000));
-    wider.maxSteps = std::min(bounds.maxSteps, std::size_t(8));
+    wider.maxStates = std::min(bounds.maxStates, derivedMeetingStates);
+    wider.maxSteps = std::min(bounds.maxSteps, derivedMeetingSteps);
     const auto found = meetInTheMiddle(from, to, laws | derivedLaws(), wider, limit);
     if (!found)
         return std::nullopt;
@@ -303,8 +337,7 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
         result.counterexample = std::move(*example);
         return result;
     }
-    const Clock::time_point start = Clock::now();
-    const Limit limit{start + bounds.time, bounds.cancelled};
+    const Limit limit{bounds.cancelled};
     const Tree flatFrom = flattened(from), flatTo = flattened(to);
     std::optional<Chain> chain;
     if (acKey(flatFrom) == acKey(flatTo)) {
@@ -318,25 +351,25 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
     }
     // A short search first; then, where only the basic laws may be used, one
     // with the laws that follow from them; then a longer one; then the sums
-    // of minterms, with the time that is left.
+    // of minterms. Each is bounded by its own count of states.
     const bool onlyBasic = (laws & derivedLaws()).none() && (basicLaws() & ~laws).none();
     SearchBounds meeting = bounds;
     if (bounds.normalFormFallback || onlyBasic)
-        meeting.maxStates = std::min(bounds.maxStates, std::size_t(3000));
+        meeting.maxStates = std::min(bounds.maxStates, firstMeetingStates);
     if (!chain)
-        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time / 5));
+        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit);
     if (!chain && onlyBasic)
-        chain = throughDerivedLaws(flatFrom, flatTo, laws, bounds, limit.sooner(start + bounds.time * 2 / 5));
+        chain = throughDerivedLaws(flatFrom, flatTo, laws, bounds, limit);
     // With every law at hand, a goal that is a sum of products is met
     // through the products both sums share.
     if (!chain && bounds.normalFormFallback && (derivedLaws() & ~laws).none() && (basicLaws() & ~laws).none())
         chain = throughSumsOfProducts(flatFrom, flatTo, limit);
     if (!chain && meeting.maxStates < bounds.maxStates) {
-        meeting.maxStates = std::min(bounds.maxStates, std::size_t(20'000));
-        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit.sooner(start + bounds.time * 2 / 5));
+        meeting.maxStates = std::min(bounds.maxStates, longMeetingStates);
+        chain = meetInTheMiddle(flatFrom, flatTo, laws, meeting, limit);
     }
     if (!chain && bounds.normalFormFallback && (basicLaws() & ~laws).none())
-        chain = throughMinterms(flatFrom, flatTo, laws, bounds.maxSteps * 4, limit);
+        chain = throughMinterms(flatFrom, flatTo, laws, bounds.maxSteps * mintermStepFactor, limit);
     if (!chain)
         return result;
     // The chain starts from the formula as given.
@@ -370,7 +403,7 @@ Tree minimalSumOfProducts(const Tree &formula) {
 
 DeriveResult simplify(const Tree &formula) {
     SearchBounds bounds;
-    bounds.maxSteps = 250; // a long formula takes many small steps
+    bounds.maxSteps = simplifySteps;
     return simplify(formula, bounds);
 }
 
@@ -380,13 +413,21 @@ DeriveResult simplify(const Tree &formula, SearchBounds bounds) {
     const std::vector<char> letters = lettersOf(formula, nullptr);
     if (letters.size() > std::size_t(maxMinimalFormVariables))
         return result;
-    const Limit limit{Clock::now() + bounds.time, bounds.cancelled};
+    const Limit limit{bounds.cancelled};
     const std::vector<Cover> covers =
         minimalSumsOfProducts(int(letters.size()), truthOf(formula, letters)[0], 1);
     if (covers.empty())
         return result;
-    auto chain = stepsToMinimalSum(formula, letters, covers[0], [&] { return limit.over(); });
-    if (!chain || chain->size() > bounds.maxSteps + 1 || !rechecked(*chain, allLaws(), limit))
+    const auto stop = [&] { return limit.over(); };
+    auto chain = stepsToMinimalSum(formula, letters, covers[0], stop);
+    bool good = chain && chain->size() <= bounds.maxSteps + 1 && rechecked(*chain, allLaws(), limit);
+    if (!good && sizeOf(formula) <= insideOutSymbols) {
+        // The systematic route: slower to read, but it gets there.
+        chain = stepsInsideOut(formula, letters, covers[0], stop);
+        good = chain && chain->size() <= std::max(bounds.maxSteps, insideOutSteps) + 1 &&
+               rechecked(*chain, allLaws(), limit);
+    }
+    if (!good)
         return result;
     for (std::size_t i = 1; i < chain->size(); ++i)
         result.derivation.steps.push_back({(*chain)[i].first, (*chain)[i].second});

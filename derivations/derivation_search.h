@@ -9,15 +9,16 @@
 // formulas are rewritten to their full sum of minterms and the two chains
 // are joined. Every step is checked again (by the step check and
 // by truth table) before the chain is returned: a chain that fails the
-// check is never returned. The search is bounded in states, time and steps
-// and says so when it gives up.
+// check is never returned. The search is bounded by counted work only (the
+// formulas it keeps and the steps of a chain), never by the clock, so that
+// the same question gets the same answer on every machine; it says so when
+// it gives up.
 
-#include "laws.h"
+#include "law_table.h"
 #include "rewrites.h"
 #include "step_check.h"
 
 #include <atomic>
-#include <chrono>
 #include <cstddef>
 #include <vector>
 
@@ -25,11 +26,11 @@ namespace derivations {
 
 struct SearchBounds {
     std::size_t maxStates = 150'000; // formulas kept by the meeting searches together
-    std::chrono::milliseconds time{2000};
-    std::size_t maxSteps = 60; // the longest chain returned
+    std::size_t maxSteps = 60;       // the longest chain returned
     bool normalFormFallback = true;
     bool shorten = true; // cut out steps that one law does at once
-    // Set from another thread to stop the search at once; it then gives up.
+    // Set from another thread (a person who stopped waiting) to stop the
+    // search at once; it then gives up.
     const std::atomic<bool> *cancelled = nullptr;
 };
 

@@ -2,6 +2,7 @@
 #include "derived_steps.h"
 
 #include "rewrites.h"
+#include "tree_helpers.h"
 
 #include <algorithm>
 #include <functional>
@@ -16,13 +17,6 @@ using Items = std::vector<Tree>;
 // Records the chain's next formula: the node's new items in their context.
 using Emit = std::function<void(const Items &, LawId)>;
 
-Operator dualOf(Operator op) { return op == Operator::And ? Operator::Or : Operator::And; }
-bool isChain(const Tree &tree) { return tree->op == Operator::And || tree->op == Operator::Or; }
-bool complementary(const Tree &x, const Tree &y) {
-    return (y->op == Operator::Not && same(y->operands[0], x)) ||
-           (x->op == Operator::Not && same(x->operands[0], y));
-}
-
 // The neutral element of op: 1 for "^", 0 for "v"; the null element of its dual.
 Tree unitOf(Operator op) { return constant(op == Operator::And); }
 // X v !X = 1 and X ^ !X = 0.
@@ -30,10 +24,6 @@ LawId complementLaw(Operator op) { return op == Operator::Or ? LawId::ExcludedMi
 
 Items with(Items items, Tree more) {
     items.push_back(std::move(more));
-    return items;
-}
-Items without(Items items, std::size_t at) {
-    items.erase(items.begin() + std::ptrdiff_t(at));
     return items;
 }
 // Items without those at i and j, with `put` added at the end.

@@ -7,7 +7,7 @@
 // factor taken out, and so on. A search may then use such a law as one
 // move and still return a chain of basic steps only.
 
-#include "laws.h"
+#include "law_table.h"
 #include "working_form.h"
 
 #include <optional>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rewrites.h"
 
+#include "tree_helpers.h"
+
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -13,17 +15,6 @@ using formulas::combination;
 using formulas::constant;
 using formulas::negation;
 using Emit = std::function<void(std::size_t kind, Tree)>;
-
-Operator dualOf(Operator op) { return op == Operator::And ? Operator::Or : Operator::And; }
-bool isChain(const Tree &tree) { return tree->op == Operator::And || tree->op == Operator::Or; }
-bool isConstant(const Tree &tree, bool value) {
-    return tree->op == (value ? Operator::True : Operator::False);
-}
-// x and y are complements, either way round.
-bool complementary(const Tree &x, const Tree &y) {
-    return (y->op == Operator::Not && same(y->operands[0], x)) ||
-           (x->op == Operator::Not && same(x->operands[0], y));
-}
 
 // The chain's items without those at the given places, with `put` (if any)
 // at the first of them.
@@ -39,13 +30,6 @@ Tree replaced(Operator op, const std::vector<Tree> &items, std::vector<std::size
         }
     }
     return chainOf(op, std::move(kept));
-}
-
-// items without the one at `at`.
-std::vector<Tree> without(const std::vector<Tree> &items, std::size_t at) {
-    std::vector<Tree> rest = items;
-    rest.erase(rest.begin() + std::ptrdiff_t(at));
-    return rest;
 }
 
 // Calls local on every node, turning each replacement into the whole formula.
@@ -348,79 +332,6 @@ std::vector<Rewrite> searchMoves(const Tree &given, const LawSet &laws, const st
         moves.push_back({LawId::Commutative, std::move(result)});
     });
     return moves;
-}
-
-std::vector<Mistaken> mistakenRewrites(const Tree &given) {
-    const Tree tree = flattened(given);
-    std::vector<Mistaken> found;
-    MistakeId current{};
-    const auto emitAs = [&](MistakeId mistake, const std::function<void(Tree)> &whole, Tree local) {
-        current = mistake;
-        whole(std::move(local));
-    };
-    everywhere(
-        tree,
-        [&](const Tree &node, const std::function<void(Tree)> &whole) {
-            const Operator op = node->op;
-            if (op == Operator::Not && isChain(node->operands[0])) {
-                const Tree &inner = node->operands[0];
-                const std::vector<Tree> &items = inner->operands;
-                std::vector<Tree> negated;
-                for (const Tree &item : items)
-                    negated.push_back(negation(item));
-                emitAs(MistakeId::DeMorganWithoutSwap, whole, chainOf(inner->op, negated));
-                for (std::size_t i = 0; i < items.size(); ++i) {
-                    std::vector<Tree> one = items, allButOne = negated;
-                    one[i] = negated[i];
-                    allButOne[i] = items[i];
-                    emitAs(MistakeId::NegationNotCarried, whole, chainOf(dualOf(inner->op), one));
-                    if (items.size() > 2)
-                        emitAs(MistakeId::NegationNotCarried, whole, chainOf(dualOf(inner->op), allButOne));
-                }
-            }
-            if (op == Operator::Implies) {
-                const Tree &x = node->operands[0], &y = node->operands[1];
-                emitAs(MistakeId::ReversedImplication, whole, combination(Operator::Implies, {y, x}));
-                emitAs(MistakeId::ReversedImplication, whole, chainOf(Operator::Or, {x, negation(y)}));
-            }
-            if (op == Operator::Xor)
-                emitAs(MistakeId::XorAsDisjunction, whole, chainOf(Operator::Or, node->operands));
-            if (!isChain(node))
-                return;
-            const std::vector<Tree> &items = node->operands;
-            const bool isAnd = op == Operator::And;
-            const Operator dual = dualOf(op);
-            for (std::size_t i = 0; i < items.size(); ++i) {
-                if (isConstant(items[i], isAnd)) // X ^ 1 -> 1, X v 0 -> 0
-                    emitAs(MistakeId::SwappedConstants, whole, constant(isAnd));
-                if (isConstant(items[i], !isAnd)) // X ^ 0 -> X, X v 1 -> X
-                    emitAs(MistakeId::SwappedConstants, whole, replaced(op, items, {i}, nullptr));
-                for (std::size_t j = 0; j < items.size(); ++j) {
-                    if (j == i)
-                        continue;
-                    if (j > i && complementary(items[i], items[j]))
-                        emitAs(MistakeId::SwappedConstants, whole,
-                               replaced(op, items, {i, j}, constant(isAnd)));
-                    const std::vector<Tree> y = itemsOf(dual, items[j]);
-                    if (items[j]->op == dual) { // X ^ (Y v Z) -> (X ^ Y) v Z
-                        for (std::size_t m = 0; m < y.size(); ++m) {
-                            std::vector<Tree> terms = without(y, m);
-                            terms.insert(terms.begin(), chainOf(op, {items[i], y[m]}));
-                            emitAs(MistakeId::WrongDistribution, whole,
-                                   replaced(op, items, {i, j}, chainOf(dual, terms)));
-                        }
-                    }
-                    const std::vector<Tree> x = itemsOf(dual, items[i]);
-                    if (y.size() > x.size()) // X v (X ^ Y) -> X ^ Y
-                        if (auto rest = remainder(x, y); rest && !rest->empty())
-                            emitAs(MistakeId::WrongAbsorption, whole, replaced(op, items, {i, j}, items[j]));
-                }
-            }
-        },
-        [&](Tree result) {
-            found.push_back({current, std::move(result)});
-        });
-    return found;
 }
 
 } // namespace derivations

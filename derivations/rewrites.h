@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The laws and the known mistakes as rewrites of one node of a formula,
+// The laws as rewrites of one node of a formula,
 // matched modulo the order and grouping of "^" and "v" operands: absorption
 // applies to (B ^ A) v A and inside C v A v (A ^ B). Every rewrite gives
 // the whole formula with that one node replaced, its chains flattened.
 
-#include "laws.h"
+#include "law_table.h"
 #include "working_form.h"
 
 #include <bitset>
@@ -16,11 +16,6 @@ namespace derivations {
 
 struct Rewrite {
     LawId law;
-    Tree result;
-};
-
-struct Mistaken {
-    MistakeId mistake;
     Tree result;
 };
 
@@ -41,8 +36,5 @@ std::vector<Rewrite> localRewrites(const Tree &node, const LawSet &laws);
 // only what a textbook brings in (a term times 1, a 1 as Y v !Y for a
 // letter Y of the formulas, a common factor taken out).
 std::vector<Rewrite> searchMoves(const Tree &tree, const LawSet &laws, const std::vector<char> &letters);
-
-// Every known mistake made once, at every node.
-std::vector<Mistaken> mistakenRewrites(const Tree &tree);
 
 } // namespace derivations

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "step_check.h"
 
-#include "derivation_search.h"
+#include "big_step.h"
+#include "mistake_check.h"
 #include "rewrites.h"
 
 #include <bit>
@@ -76,13 +77,11 @@ std::optional<LawId> singleLawBetween(const Tree &before, const Tree &after) {
 StepVerdict checkStep(const Tree &before, const Tree &after, std::optional<LawId> claimed) {
     StepVerdict verdict;
     if (auto example = counterexampleOf(before, after)) {
-        const std::string afterKey = acKey(after);
-        for (const Mistaken &mistaken : mistakenRewrites(before))
-            if (acKey(mistaken.result) == afterKey) {
-                verdict.kind = VerdictKind::CommonMistake;
-                verdict.mistake = mistaken.mistake;
-                return verdict;
-            }
+        if (const auto mistake = mistakeBetween(before, after)) {
+            verdict.kind = VerdictKind::CommonMistake;
+            verdict.mistake = *mistake;
+            return verdict;
+        }
         verdict.kind = VerdictKind::Wrong;
         verdict.counterexample = std::move(*example);
         return verdict;
@@ -110,16 +109,7 @@ StepVerdict checkStep(const Tree &before, const Tree &after, std::optional<LawId
     if (found.any())
         return named(claimed && found[std::size_t(*claimed)] ? *claimed : firstOf(found));
     verdict.kind = VerdictKind::BigStep;
-    SearchBounds small;
-    small.maxStates = 4000;
-    small.time = std::chrono::milliseconds(300); // a hint, not worth a wait
-    small.maxSteps = 3;
-    small.normalFormFallback = false;
-    small.shorten = false;
-    const DeriveResult found3 = derive(before, after, allLaws(), small);
-    if (found3.outcome == DeriveOutcome::Found && found3.derivation.steps.size() <= 3)
-        for (const DerivationStep &step : found3.derivation.steps)
-            verdict.laws.push_back(step.law);
+    verdict.laws = lawsOfBigStep(before, after);
     return verdict;
 }
 

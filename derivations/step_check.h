@@ -6,7 +6,7 @@
 // "честа грешка: <mistake>", "невярно: при A = 1, B = 0: преди 1, след 0",
 // "вярно, но законът е <law>").
 
-#include "laws.h"
+#include "law_table.h"
 #include "working_form.h"
 
 #include <cstdint>

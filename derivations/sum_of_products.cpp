@@ -225,4 +225,118 @@ std::optional<StepChain> stepsToMinimalSum(const Tree &formula, const std::vecto
     return chain;
 }
 
+namespace {
+
+// The tree with the node at `path` replaced, its parents rebuilt as they
+// were (no chain spliced into another), so that the paths of the other
+// nodes stay as they are.
+Tree replacedAt(const Tree &root, const std::vector<std::size_t> &path, std::size_t depth, Tree replacement) {
+    if (depth == path.size())
+        return replacement;
+    std::vector<Tree> operands = root->operands;
+    operands[path[depth]] = replacedAt(operands[path[depth]], path, depth + 1, std::move(replacement));
+    return formulas::combination(root->op, std::move(operands));
+}
+
+const Tree &nodeAt(const Tree &root, const std::vector<std::size_t> &path) {
+    const Tree *node = &root;
+    for (std::size_t i : path)
+        node = &(*node)->operands[i];
+    return *node;
+}
+
+// The law that writes out an operator other than "!", "^" and "v".
+std::optional<LawId> definitionOf(Operator op) {
+    switch (op) {
+    case Operator::Xor:
+        return LawId::XorDefinition;
+    case Operator::Implies:
+        return LawId::ImplicationDefinition;
+    case Operator::Equivalent:
+        return LawId::EquivalenceDefinition;
+    default:
+        return std::nullopt;
+    }
+}
+
+// A literal or a constant: nothing to bring to a sum.
+bool isLiteral(const Tree &tree) {
+    return tree->operands.empty() || (tree->op == Operator::Not && tree->operands[0]->operands.empty());
+}
+
+// The node at `path` and all below it to their minimal sums, the steps
+// appended to `chain` as whole formulas. The root's own minimal sum is
+// `rootMinimal`.
+bool minimizeAt(StepChain &chain, std::vector<std::size_t> &path, const Cover *rootMinimal,
+                const std::vector<char> &rootLetters, const std::function<bool()> &stop) {
+    const Tree node = nodeAt(chain.back().first, path);
+    if (isLiteral(node))
+        return true;
+    for (std::size_t i = 0; i < node->operands.size(); ++i) {
+        // A negation in a product becomes a product of its own on the way,
+        // which the check reads as one with the outer: it goes with the outer.
+        // Only what it negates is taken to its minimal sum first.
+        const bool negationInProduct = node->op == Operator::And && node->operands[i]->op == Operator::Not;
+        path.push_back(i);
+        if (negationInProduct)
+            path.push_back(0);
+        const bool done = minimizeAt(chain, path, nullptr, rootLetters, stop);
+        path.resize(path.size() - (negationInProduct ? 2 : 1));
+        if (!done)
+            return false;
+    }
+    // A definition's node is first written out, its parts (each negation
+    // of a minimal sum among them) then brought to their own minimal sums.
+    if (const Tree defined = nodeAt(chain.back().first, path); definitionOf(defined->op)) {
+        const LawSet only = LawSet().set(std::size_t(*definitionOf(defined->op)));
+        const std::vector<Rewrite> written = localRewrites(flattened(defined), only);
+        if (written.empty())
+            return false;
+        const Tree whole = chain.back().first;
+        chain.push_back({replacedAt(whole, path, 0, written.front().result), written.front().law});
+        return minimizeAt(chain, path, rootMinimal, rootLetters, stop);
+    }
+    const Tree now = nodeAt(chain.back().first, path);
+    const std::vector<char> letters = path.empty() ? rootLetters : lettersOf(now, nullptr);
+    Cover minimal;
+    if (rootMinimal) {
+        minimal = *rootMinimal;
+    } else {
+        const std::vector<Cover> covers =
+            minimalSumsOfProducts(int(letters.size()), truthOf(now, letters)[0], 1);
+        if (covers.empty())
+            return false;
+        minimal = covers[0];
+    }
+    // A node already its minimal sum stays.
+    if (const auto terms = termsOf(now, letters); terms && !path.empty()) {
+        std::vector<Term> sortedTerms = *terms, sortedMinimal = minimal;
+        const auto order = [](Term a, Term b) {
+            return std::pair(a.care, a.value) < std::pair(b.care, b.value);
+        };
+        std::sort(sortedTerms.begin(), sortedTerms.end(), order);
+        std::sort(sortedMinimal.begin(), sortedMinimal.end(), order);
+        if (sortedTerms == sortedMinimal)
+            return true;
+    }
+    const auto local = stepsToMinimalSum(now, letters, minimal, stop);
+    if (!local)
+        return false;
+    const Tree whole = chain.back().first;
+    for (std::size_t i = 1; i < local->size(); ++i)
+        chain.push_back({replacedAt(whole, path, 0, (*local)[i].first), (*local)[i].second});
+    return true;
+}
+
+} // namespace
+
+std::optional<StepChain> stepsInsideOut(const Tree &formula, const std::vector<char> &letters,
+                                        const Cover &minimal, const std::function<bool()> &stop) {
+    StepChain chain{{formula, LawId::Commutative}};
+    std::vector<std::size_t> path;
+    if (!minimizeAt(chain, path, &minimal, letters, stop) || stop())
+        return std::nullopt;
+    return chain;
+}
+
 } // namespace derivations

@@ -31,6 +31,13 @@ LawSet reducingLaws();
 std::optional<StepChain> stepsToMinimalSum(const Tree &formula, const std::vector<char> &letters,
                                            const Cover &minimal, const std::function<bool()> &stop);
 
+// The same, built from the inside out where the whole formula at once
+// grows too long: every operand is brought to its own minimal sum first,
+// so that no formula on the way grows past what the minimal sums of its
+// parts need. Each step still one law.
+std::optional<StepChain> stepsInsideOut(const Tree &formula, const std::vector<char> &letters,
+                                        const Cover &minimal, const std::function<bool()> &stop);
+
 // The products of a sum of products of literals over `letters`, or none
 // where the formula is something else.
 std::optional<Cover> termsOf(const Tree &sum, const std::vector<char> &letters);

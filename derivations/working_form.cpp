@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "working_form.h"
 
+#include "tree_helpers.h"
+
 #include <algorithm>
 
 namespace derivations {
 
 namespace {
-
-bool isChain(Operator op) { return op == Operator::And || op == Operator::Or; }
 
 char symbolOf(Operator op) { return "x01!^vX>="[int(op)]; }
 

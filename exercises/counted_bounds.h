@@ -6,22 +6,12 @@
 
 #include "derivation_search.h"
 
-#include <chrono>
-
 namespace exercises {
-
-// Where the search still carries a time bound, it is set beyond any run's
-// reach, so that its counts of states and steps decide alone.
-template <typename Bounds> void withoutDeadline(Bounds &bounds) {
-    if constexpr (requires { bounds.time; })
-        bounds.time = std::chrono::hours(24);
-}
 
 // The search's bounds with `maxSteps`, decided by counts only.
 inline derivations::SearchBounds countedBounds(std::size_t maxSteps) {
     derivations::SearchBounds bounds;
     bounds.maxSteps = maxSteps;
-    withoutDeadline(bounds);
     return bounds;
 }
 

@@ -196,6 +196,46 @@ private slots:
         }
     }
 
+    // A chain written in either language reads back in either language,
+    // every step by the law it names; names in any case and with a colon.
+    void derive_output_checks_in_either_language_data() {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("checked");
+        for (const char *written : {"bg", "en"})
+            for (const char *checked : {"bg", "en"})
+                QTest::addRow("%s read in %s", written, checked) << written << checked;
+    }
+    void derive_output_checks_in_either_language() {
+        QFETCH(QString, written);
+        QFETCH(QString, checked);
+        const QString language = QStringLiteral("--language");
+        for (int row = 1; row <= 21; ++row) {
+            const ProgramRun derived =
+                runProgram({language, written, QStringLiteral("--derive"), QString::number(row)});
+            QCOMPARE(derived.exitCode, 0);
+            const ProgramRun run =
+                runProgram({language, checked, QStringLiteral("--check"), QStringLiteral("-")}, derived.out);
+            const QStringList lines = linesOf(run.out);
+            const QString correct =
+                checked == QLatin1String("en") ? QStringLiteral(": correct: ") : QStringLiteral(": вярно: ");
+            QCOMPARE(lines.filter(correct).size(), lines.size() - 1);
+            QCOMPARE(run.exitCode, 0);
+        }
+    }
+    void law_names_are_read_loosely_data() {
+        QTest::addColumn<QByteArray>("claim");
+        QTest::newRow("English") << QByteArray("De Morgan's law");
+        QTest::newRow("other case, colon") << QByteArray("закон на ДЕ МОРГАН:");
+        QTest::newRow("catalogue row") << QByteArray("Закон за съкращаване (де Морган) NAND: ");
+        QTest::newRow("catalogue row in English") << QByteArray("de morgan's law (nand):");
+    }
+    void law_names_are_read_loosely() {
+        QFETCH(QByteArray, claim);
+        const ProgramRun run = runProgram({QStringLiteral("--check"), QStringLiteral("-")},
+                                          "!(A ^ B)\n!A v !B  [" + claim + "]\n");
+        QCOMPARE(run.out, QStringLiteral("2: вярно: Закон на де Морган\nВерни стъпки: 1 от 1\n").toUtf8());
+    }
+
     // The derivation window's saved chain, a big step and a claimed law
     // included, reads back with every step correct.
     void the_window_s_saved_chain_is_checked() {

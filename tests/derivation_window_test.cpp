@@ -110,7 +110,7 @@ private slots:
             << "A ^ 1 v A ^ B" << 3 << "Вярно, но законът е Закон за неутралния елемент" << 2;
         QTest::newRow("two laws at once") << "A ^ (1 v B)" << 0 << "Голяма стъпка: " << 2;
         QTest::newRow("known mistake") << "A ^ B" << 0 << "Честа грешка: грешно поглъщане" << 1;
-        QTest::newRow("not equivalent") << "B" << 0 << "Невярно: при A = 0, B = 1: преди 0, след 1" << 1;
+        QTest::newRow("not equivalent") << "!A" << 0 << "Невярно: при A = 0, B = 0: преди 0, след 1" << 1;
         QTest::newRow("unreadable") << "A v )" << 0 << "Грешка на позиция 5" << 1;
         QTest::newRow("two sides") << "A = A" << 0 << "Грешка на позиция 3" << 1;
         QTest::newRow("the goal at once") << "A" << 0 << "Готово: 1 стъпки" << 2;

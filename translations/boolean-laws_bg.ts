@@ -1577,6 +1577,50 @@
         <source>Xor като дизюнкция</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>идемпотентност, сбъркана с константа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>идемпотентност, където не важи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>грешка с допълнението</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>грешно премахване на импликацията</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отрицание на импликацията</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>импликацията не е асоциативна</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>грешно премахване на еквивалентността</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отрицанието е изгубено</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отрицанието е приложено само към първия член</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>де Морган с излишно отрицание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отрицанието е изгубено при разпределяне</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>display</name>

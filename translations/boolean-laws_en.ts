@@ -1590,6 +1590,50 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
         <source>Xor като дизюнкция</source>
         <translation>Xor taken as disjunction</translation>
     </message>
+    <message>
+        <source>идемпотентност, сбъркана с константа</source>
+        <translation>idempotence mistaken for a constant</translation>
+    </message>
+    <message>
+        <source>идемпотентност, където не важи</source>
+        <translation>idempotence where it does not hold</translation>
+    </message>
+    <message>
+        <source>грешка с допълнението</source>
+        <translation>complement mistake</translation>
+    </message>
+    <message>
+        <source>грешно премахване на импликацията</source>
+        <translation>wrong removal of the implication</translation>
+    </message>
+    <message>
+        <source>отрицание на импликацията</source>
+        <translation>negation of the implication</translation>
+    </message>
+    <message>
+        <source>импликацията не е асоциативна</source>
+        <translation>the implication is not associative</translation>
+    </message>
+    <message>
+        <source>грешно премахване на еквивалентността</source>
+        <translation>wrong removal of the equivalence</translation>
+    </message>
+    <message>
+        <source>отрицанието е изгубено</source>
+        <translation>the negation is lost</translation>
+    </message>
+    <message>
+        <source>отрицанието е приложено само към първия член</source>
+        <translation>the negation is applied to the first term only</translation>
+    </message>
+    <message>
+        <source>де Морган с излишно отрицание</source>
+        <translation>De Morgan with a needless negation</translation>
+    </message>
+    <message>
+        <source>отрицанието е изгубено при разпределяне</source>
+        <translation>the negation is lost in distribution</translation>
+    </message>
 </context>
 <context>
     <name>display</name>

@@ -6,6 +6,7 @@
 
 #include "chain_check.h"
 #include "formula_messages.h"
+#include "law_aliases.h"
 #include "verdict_text.h"
 
 #include <QFile>
@@ -48,27 +49,27 @@ Mode checkMode() {
             "присъдата, накрая „Верни стъпки: N от M“.\n"
             "Пример: boolean-laws --check домашно.txt"),
         CommandLine::tr("ФАЙЛ"));
-    return {
-        check, {}, [check](const Request &request) {
-            const QString path = request.parser.value(check);
-            const auto contents = contentsOf(path);
-            if (const auto *failure = std::get_if<QString>(&contents))
-                return request.refuse(QStringLiteral("%1"), {*failure});
-            const auto checked =
-                derivations::checkChain(QString::fromUtf8(std::get<QByteArray>(contents)).toStdU32String());
-            if (const auto *error = std::get_if<derivations::ChainError>(&checked))
-                return request.refuse(CommandLine::tr("„%1“, ред %2: %3"),
-                                      {path, QString::number(error->line), formulaErrorText(error->error)});
-            const auto &report = std::get<derivations::ChainReport>(checked);
-            QString out;
-            for (const derivations::CheckedStep &step : report.steps)
-                out += QStringLiteral("%1: %2\n").arg(step.line).arg(VerdictText::step(step.verdict));
-            out += CommandLine::tr("Верни стъпки: %1 от %2")
-                       .arg(report.equivalentSteps)
-                       .arg(report.steps.size()) +
-                   QLatin1Char('\n');
-            return Answer{report.equivalentSteps == report.steps.size() ? 0 : 1, out, {}, std::nullopt};
-        }};
+    return {check, {}, [check](const Request &request) {
+                const QString path = request.parser.value(check);
+                const auto contents = contentsOf(path);
+                if (const auto *failure = std::get_if<QString>(&contents))
+                    return request.refuse(QStringLiteral("%1"), {*failure});
+                const auto checked = derivations::checkChain(
+                    QString::fromUtf8(std::get<QByteArray>(contents)).toStdU32String(), law_aliases::all());
+                if (const auto *error = std::get_if<derivations::ChainError>(&checked))
+                    return request.refuse(
+                        CommandLine::tr("„%1“, ред %2: %3"),
+                        {path, QString::number(error->line), formulaErrorText(error->error)});
+                const auto &report = std::get<derivations::ChainReport>(checked);
+                QString out;
+                for (const derivations::CheckedStep &step : report.steps)
+                    out += QStringLiteral("%1: %2\n").arg(step.line).arg(VerdictText::step(step.verdict));
+                out += CommandLine::tr("Верни стъпки: %1 от %2")
+                           .arg(report.equivalentSteps)
+                           .arg(report.steps.size()) +
+                       QLatin1Char('\n');
+                return Answer{report.equivalentSteps == report.steps.size() ? 0 : 1, out, {}, std::nullopt};
+            }};
 }
 
 } // namespace command_line

@@ -9,7 +9,7 @@
 // (`Letter::Capital`). The laws' and mistakes' names are translated in the
 // context "derivations", where the library marks them.
 
-#include "step_check.h" // and the derivations' laws.h (provers/ has a laws.h too)
+#include "step_check.h" // and the derivations' law_table.h
 
 #include <QCoreApplication>
 #include <QString>

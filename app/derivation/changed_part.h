@@ -7,6 +7,6 @@
 // away, with a neighbour where the law needs one (absorption takes A ^ B
 // out of A v (A ^ B) v C, and the part is A v (A ^ B)).
 
-#include "step_check.h" // and the derivations' laws.h (provers/ has a laws.h too)
+#include "step_check.h" // and the derivations' law_table.h
 
 formulas::Tree changedPart(const formulas::Tree &before, const formulas::Tree &after, derivations::LawId law);

@@ -6,7 +6,7 @@
 // that would. Written out as the list shows it, as a file the command
 // line's --check reads back, and as a page for the sheets' printer.
 
-#include "step_check.h" // and the derivations' laws.h (provers/ has a laws.h too)
+#include "step_check.h" // and the derivations' law_table.h
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "law_table.h"
+
+#include "law_catalogue.h"
+#include "translate_noop.h"
+
+namespace derivations {
+
+namespace {
+
+const std::array<LawEntry, lawCount> laws{{
+    {QT_TRANSLATE_NOOP("derivations", "Комутативен закон"), {{"A ^ B", "B ^ A"}, {"A v B", "B v A"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Асоциативен закон"),
+     {{"A ^ (B ^ C)", "(A ^ B) ^ C"}, {"A v (B v C)", "(A v B) v C"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Дистрибутивен закон"),
+     {{"A ^ (B v C)", "(A ^ B) v (A ^ C)"}, {"A v (B ^ C)", "(A v B) ^ (A v C)"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон за идемпотентността"), {{"A ^ A", "A"}, {"A v A", "A"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон за двойното отрицание"), {{"!!A", "A"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон за изключеното трето"), {{"A v !A", "1"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон за противоречието"), {{"A ^ !A", "0"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон за неутралния елемент"), {{"A ^ 1", "A"}, {"A v 0", "A"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон за нулевия елемент"), {{"A ^ 0", "0"}, {"A v 1", "1"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Отрицание на константа"), {{"!0", "1"}, {"!1", "0"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон на де Морган"),
+     {{"!(A ^ B)", "!A v !B"}, {"!(A v B)", "!A ^ !B"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Определение на Xor"), {{"A Xor B", "(A ^ !B) v (!A ^ B)"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Определение на импликацията"), {{"A -> B", "!A v B"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Определение на еквивалентността"),
+     {{"A <--> B", "(!A ^ !B) v (A ^ B)"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон за поглъщане"), {{"A v (A ^ B)", "A"}, {"A ^ (A v B)", "A"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон за слепване"),
+     {{"(A ^ B) v (A ^ !B)", "A"}, {"(A v B) ^ (A v !B)", "A"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Закон за преместване"),
+     {{"(A ^ B) v (!A ^ C)", "(A v C) ^ (!A v B)"}, {"(A v !B) ^ (!A v C)", "A ^ C v !B ^ !A"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Теорема за консенсус"),
+     {{"(A ^ B) v (!A ^ C) v (B ^ C)", "(A ^ B) v (!A ^ C)"},
+      {"(A v B) ^ (!A v C) ^ (B v C)", "(A v B) ^ (!A v C)"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Теорема за опростяване"),
+     {{"A v (!A ^ B)", "A v B"}, {"A ^ (!A v B)", "A ^ B"}}},
+}};
+
+const std::array<MistakeEntry, mistakeCount> mistakes{{
+    // The first matching row names the mistake: keep the narrow ones first.
+    {QT_TRANSLATE_NOOP("derivations", "де Морган без смяна на операцията"),
+     {{"!(X ^ Y)", "!X ^ !Y"}, {"!(X v Y)", "!X v !Y"}}},
+    {QT_TRANSLATE_NOOP("derivations", "отрицанието не е пренесено на всички членове"),
+     {{"!(X ^ Y)", "!X v Y"}, {"!(X ^ Y)", "X v !Y"}, {"!(X v Y)", "!X ^ Y"}, {"!(X v Y)", "X ^ !Y"}}},
+    {QT_TRANSLATE_NOOP("derivations", "грешно разпределяне"),
+     {{"X ^ (Y v Z)", "(X ^ Y) v Z"},
+      {"X v (Y ^ Z)", "(X v Y) ^ Z"},
+      {"(X ^ Y) v Z", "X ^ (Y v Z)"},
+      {"(X v Y) ^ Z", "X v (Y ^ Z)"},
+      {"X ^ (Y v Z)", "X ^ Y ^ X ^ Z"},
+      {"X v (Y ^ Z)", "X v Y v X v Z"},
+      {"X ^ (Y v Z)", "(X v Y) ^ (X v Z)"},
+      {"X v (Y ^ Z)", "(X ^ Y) v (X ^ Z)"}}},
+    {QT_TRANSLATE_NOOP("derivations", "грешно поглъщане"),
+     {{"X v (X ^ Y)", "X ^ Y"}, {"X ^ (X v Y)", "X v Y"}, {"X v (X ^ Y)", "Y"}, {"X ^ (X v Y)", "Y"}}},
+    {QT_TRANSLATE_NOOP("derivations", "обърната импликация"), {{"X -> Y", "Y -> X"}, {"X -> Y", "X v !Y"}}},
+    {QT_TRANSLATE_NOOP("derivations", "разменени константи"),
+     {{"X v !X", "0"}, {"X ^ !X", "1"}, {"X ^ 1", "1"}, {"X v 0", "0"}, {"X ^ 0", "X"}, {"X v 1", "X"}}},
+    {QT_TRANSLATE_NOOP("derivations", "Xor като дизюнкция"), {{"X Xor Y", "X v Y"}}},
+    {QT_TRANSLATE_NOOP("derivations", "идемпотентност, сбъркана с константа"),
+     {{"X ^ X", "1"}, {"X ^ X", "0"}, {"X v X", "1"}, {"X v X", "0"}}},
+    {QT_TRANSLATE_NOOP("derivations", "идемпотентност, където не важи"),
+     {{"X -> X", "X"}, {"X <--> X", "X"}, {"X Xor X", "X"}},
+     true},
+    {QT_TRANSLATE_NOOP("derivations", "грешка с допълнението"),
+     {{"X ^ !X", "X"},
+      {"X ^ !X", "!X"},
+      {"X v !X", "X"},
+      {"X v !X", "!X"},
+      {"(X v Y) ^ (!X v !Y)", "0"},
+      {"(X ^ Y) v (!X ^ !Y)", "1"}}},
+    {QT_TRANSLATE_NOOP("derivations", "грешно премахване на импликацията"),
+     {{"X -> Y", "X v Y"},
+      {"X -> Y", "!(X v Y)"},
+      {"X -> Y", "!(X ^ Y)"},
+      {"X -> Y", "!X ^ Y"},
+      {"X -> Y", "(X ^ Y) v (!X ^ !Y)"},
+      {"(X ^ Y) -> Z", "X ^ !Y v Z"},
+      {"(X v Y) -> Z", "X v !Y v Z"}},
+     true},
+    {QT_TRANSLATE_NOOP("derivations", "отрицание на импликацията"),
+     {{"!(X -> Y)", "!X -> !Y"}, {"!(X -> Y)", "!X v Y"}},
+     true},
+    {QT_TRANSLATE_NOOP("derivations", "импликацията не е асоциативна"),
+     {{"X -> (Y -> Z)", "(X -> Y) -> Z"}},
+     true},
+    {QT_TRANSLATE_NOOP("derivations", "грешно премахване на еквивалентността"),
+     {{"X <--> Y", "X ^ Y v !(X ^ Y)"},
+      {"X <--> Y", "X ^ Y v !X ^ Y"},
+      {"X <--> Y", "X ^ Y v X ^ !Y"},
+      {"X <--> Y", "(X v Y) ^ (!X v !Y)"},
+      {"X <--> Y", "X ^ Y v !X v !Y"},
+      {"X <--> Y", "X ^ Y ^ !X ^ !Y"},
+      {"X <--> Y", "!X v Y"},
+      {"!(X <--> Y)", "!(X ^ Y) v !X ^ !Y"}},
+     true},
+    {QT_TRANSLATE_NOOP("derivations", "отрицанието е изгубено"),
+     {{"!(X ^ Y)", "X v Y"},
+      {"!(X ^ Y)", "X ^ Y"},
+      {"!(X v Y)", "X ^ Y"},
+      {"!(X v Y)", "X v Y"},
+      {"!(!X ^ Y)", "X ^ Y"},
+      {"!(!X v Y)", "X v Y"},
+      {"!(!X -> Y)", "X -> Y"}}},
+    {QT_TRANSLATE_NOOP("derivations", "отрицанието е приложено само към първия член"),
+     {{"!(X ^ Y)", "!X ^ Y"}, {"!(X v Y)", "!X v Y"}}},
+    {QT_TRANSLATE_NOOP("derivations", "де Морган с излишно отрицание"),
+     {{"!(X ^ Y)", "!(!X v !Y)"},
+      {"!(X v Y)", "!(!X ^ !Y)"},
+      {"!(!(X ^ Y) v Z)", "!(!X v !Y) v Z"},
+      {"!(!(X v Y) v Z)", "!(!X ^ !Y) v Z"},
+      {"!(!(X ^ Y) ^ Z)", "!(!X v !Y) ^ Z"},
+      {"!(!(X v Y) ^ Z)", "!(!X ^ !Y) ^ Z"}}},
+    {QT_TRANSLATE_NOOP("derivations", "отрицанието е изгубено при разпределяне"),
+     {{"!X ^ (Y v Z)", "!X ^ Y v X ^ Z"},
+      {"!X ^ (Y v Z)", "X ^ Y v !X ^ Z"},
+      {"!X v Y ^ Z", "(!X v Y) ^ (X v Z)"},
+      {"!X v Y ^ Z", "(X v Y) ^ (!X v Z)"}}},
+}};
+
+} // namespace
+
+const LawEntry &lawEntry(LawId law) { return laws[std::size_t(law)]; }
+const MistakeEntry &mistakeEntry(MistakeId mistake) { return mistakes[std::size_t(mistake)]; }
+
+namespace {
+
+// Lower case for the letters a law's name is written in (Latin and
+// Cyrillic), without the blanks and colons around it.
+std::u32string folded(std::string_view utf8) {
+    std::u32string text;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        i += length;
+        if (c >= U'A' && c <= U'Z')
+            c += 0x20;
+        else if (c >= 0x410 && c <= 0x42F) // А to Я
+            c += 0x20;
+        else if (c >= 0x400 && c <= 0x40F) // Ѐ to Џ
+            c += 0x50;
+        text += c;
+    }
+    const auto blank = [](char32_t c) { return c == U' ' || c == U'\t' || c == U':'; };
+    while (!text.empty() && blank(text.back()))
+        text.pop_back();
+    std::size_t first = 0;
+    while (first < text.size() && blank(text[first]))
+        ++first;
+    return text.substr(first);
+}
+
+// The law each of the catalogue's 21 rows states, in list order.
+constexpr std::array<LawId, 21> catalogueLaws{LawId::Gluing,
+                                              LawId::Gluing,
+                                              LawId::Absorption,
+                                              LawId::Absorption,
+                                              LawId::DeMorgan,
+                                              LawId::DeMorgan,
+                                              LawId::Transposition,
+                                              LawId::Transposition,
+                                              LawId::Associative,
+                                              LawId::Associative,
+                                              LawId::Gluing,
+                                              LawId::Gluing,
+                                              LawId::Consensus,
+                                              LawId::Consensus,
+                                              LawId::Simplification,
+                                              LawId::Simplification,
+                                              LawId::Distributive,
+                                              LawId::Distributive,
+                                              LawId::XorDefinition,
+                                              LawId::ImplicationDefinition,
+                                              LawId::EquivalenceDefinition};
+
+} // namespace
+
+LawId lawOfCatalogueRow(int row) { return catalogueLaws.at(std::size_t(row - 1)); }
+
+std::size_t lawByName(std::string_view name, const std::vector<LawAlias> &aliases) {
+    const std::u32string wanted = folded(name);
+    for (std::size_t law = 0; law < lawCount; ++law)
+        if (wanted == folded(laws[law].name))
+            return law;
+    for (std::size_t row = 0; row < catalogue::lawCatalogue.size(); ++row)
+        if (wanted == folded(catalogue::lawCatalogue[row].name))
+            return std::size_t(catalogueLaws[row]);
+    for (const LawAlias &alias : aliases)
+        if (wanted == folded(alias.name))
+            return std::size_t(alias.law);
+    return lawCount;
+}
+
+} // namespace derivations
