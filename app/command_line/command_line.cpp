@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "console_output.h"
 #include "language.h"
 #include "mode.h"
 #include "program_identity.h"
@@ -262,6 +263,7 @@ std::optional<int> answerAndExit(int argc, char *argv[]) {
     const std::optional<Answer> reply = answer(arguments);
     if (!reply)
         return std::nullopt;
+    console::prepareOutput();
     if (reply->sheet) {
         application.reset();
         return writeSheet(arguments.constFirst(), *reply->sheet, argv[0], chosen);
