@@ -220,10 +220,15 @@ int print(const Answer &reply) {
 }
 
 // A sheet needs fonts, so a QGuiApplication, but never a window system: the
-// offscreen platform has the fonts and needs no display.
+// offscreen platform has the fonts and needs no display. On Windows Qt's
+// offscreen platform knows no fonts; the minimal one has the system's.
 int writeSheet(const QString &programName, const SheetRequest &request, char *argv0,
                language::Language language) {
+#ifdef Q_OS_WIN
+    qputenv("QT_QPA_PLATFORM", "minimal");
+#else
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     // The platform's notes (such as an unset XDG_RUNTIME_DIR) are not the
     // user's business: standard error keeps to the one line of a failure.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
