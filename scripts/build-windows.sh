@@ -53,24 +53,24 @@ qt_key=$( (printf '%s\n' "$qt_version" "${qt_configure[@]}"; cat "$toolchain") |
 qt_prefix="$cache/qt-$qt_version-windows-x64-$qt_key"
 
 # apt-get source with a deb-src entry of its own: the machine's entries, as
-# sources, in a private list that is removed again; the system's apt
-# configuration and lists are never changed.
-fetch_qt_source() {
-  local into=$1 apt_dir
+# sources, in a private list, cache and state that are removed again; the
+# system's apt configuration, lists and cache are never changed.
+fetch_qt_source() (
+  into=$1
   apt_dir=$(mktemp -d)
-  # shellcheck disable=SC2064 # the folder is named now
-  trap "rm -rf '$apt_dir'" RETURN
-  mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial"
+  trap 'rm -rf "$apt_dir"' EXIT
+  mkdir -p "$apt_dir/parts" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
   if [ -f /etc/apt/sources.list.d/debian.sources ]; then
     sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$apt_dir/parts/debian-source.sources"
   else
     sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$apt_dir/parts/debian-source.list"
   fi
-  local apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/parts"
-    -o "Dir::State::Lists=$apt_dir/lists" -o APT::Sandbox::User="$(id -un)")
+  apt_options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir/parts"
+    -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache" -o "APT::Sandbox::User=$(id -un)")
   apt-get "${apt_options[@]}" -qq update
-  (cd "$into" && apt-get "${apt_options[@]}" -qq source "qt6-base=$qt_version")
-}
+  cd "$into"
+  apt-get "${apt_options[@]}" -qq source "qt6-base=$qt_version"
+)
 
 build_qt() {
   local work="$cache/work-$qt_key"
