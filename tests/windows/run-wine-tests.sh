@@ -168,8 +168,15 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\BooleanL
 wine "$out/boolean-laws-$version-setup.exe" /S
 wineserver --wait
 [ -f "$start_menu_entry" ] && pass "installer: the Start-menu entry" || fail "installer: no Start-menu entry"
-wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 &&
-  pass "installer: listed among the installed programs" || fail "installer: not listed among the installed programs"
+# The registry file writes Cyrillic as \xHHH escapes.
+listed_name=$(sed -n '/^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\BooleanLaws\]/,/^$/p' \
+  "$WINEPREFIX/system.reg" | sed -n 's/^"DisplayName"="\(.*\)"$/\1/p' | sed 's/\\x\([0-9a-f]\{3\}\)/\\u0\1/g')
+if [ "$(printf '%b' "$listed_name")" = "Булеви закони" ] &&
+  wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1; then
+  pass "installer: listed among the installed programs as Булеви закони"
+else
+  fail "installer: not listed among the installed programs (name: $listed_name)"
+fi
 if [ "$(wine "$installed/boolean-laws.exe" --version)" = "$("$linux_program" --version)" ]; then
   pass "the installed program answers --version"
 else
