@@ -6,6 +6,7 @@
 #include "mode.h"
 #include "program_identity.h"
 #include "proof_sheet.h"
+#include "typed_arguments.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -250,10 +251,7 @@ int writeSheet(const QString &programName, const SheetRequest &request, char *ar
 
 QStringList argumentsOf(int argc, char *argv[]) {
     // The arguments exactly as given: none of them is Qt's to take.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
+    return program::typedArguments(argc, argv);
 }
 
 std::optional<int> answerAndExit(int argc, char *argv[]) {
