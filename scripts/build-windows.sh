@@ -24,7 +24,7 @@ toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 # program as host tools, so they must be of the very version built below;
 # qt6-l10n-tools' lrelease compiles the program's translations, and
 # qt6-translations-l10n has Qt's own Bulgarian texts.
-"$root/scripts/install-missing.sh" cmake ninja-build perl dpkg-dev xz-utils zip \
+"$root/scripts/install-missing.sh" cmake ninja-build perl dpkg-dev xz-utils patch zip \
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis \
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n
 
@@ -47,9 +47,10 @@ qt_configure=(
   -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF -DINPUT_libmd4c=qt
 )
 # The key names what was built: the package's version and revision, the
-# configure line and the toolchain (no path of this checkout, so that every
-# checkout on the machine shares the one build).
-qt_key=$( (printf '%s\n' "$qt_version" "${qt_configure[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
+# configure line, the toolchain and the patches below (no path of this
+# checkout, so that every checkout on the machine shares the one build).
+qt_patches=("$root"/packaging/windows/qt-*.patch)
+qt_key=$( (printf '%s\n' "$qt_version" "${qt_configure[@]}"; cat "$toolchain" "${qt_patches[@]}") | sha256sum | cut -c1-12)
 qt_prefix="$cache/qt-$qt_version-windows-x64-$qt_key"
 
 # apt-get source with a deb-src entry of its own: the machine's entries, as
@@ -80,6 +81,12 @@ build_qt() {
   fetch_qt_source "$work"
   local source
   source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+  # Debian's source with its own patches applied, and ours for what the
+  # Windows build alone needs (packaging/windows/qt-*.patch).
+  local patch
+  for patch in "${qt_patches[@]}"; do
+    patch --quiet --directory="$source" --strip=1 <"$patch"
+  done
   cmake -S "$source" -B "$work/build" "${qt_configure[@]}" \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt_prefix" >"$work/configure.log" ||
     { tail -40 "$work/configure.log"; return 1; }
