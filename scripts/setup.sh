@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (Debian 12 packages only), builds, and then either
-# starts the program (`run`) or runs the whole test suite headless (`test`),
-# the Windows build's checks under wine last.
+# starts the program (`run`) or runs the whole test suite headless (`test`).
 # Safe to run again and again: it installs only what is not there yet.
 set -euo pipefail
 
@@ -55,8 +54,3 @@ cd "$root"
 cmake --preset asan >/dev/null
 cmake --build --preset asan --parallel "$(nproc)"
 ctest --preset asan --parallel "$(nproc)"
-
-# The Windows build from the same sources, held against this build's answers
-# under wine (it installs its own packages; the Windows Qt it needs is built
-# once per machine and reused).
-"$root/tests/windows/run-wine-tests.sh" "$build"
