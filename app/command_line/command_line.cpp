@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "console_output.h"
 #include "language.h"
 #include "mode.h"
 #include "program_identity.h"
 #include "proof_sheet.h"
+#include "typed_arguments.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -219,10 +221,15 @@ int print(const Answer &reply) {
 }
 
 // A sheet needs fonts, so a QGuiApplication, but never a window system: the
-// offscreen platform has the fonts and needs no display.
+// offscreen platform has the fonts and needs no display. On Windows Qt's
+// offscreen platform knows no fonts; the minimal one has the system's.
 int writeSheet(const QString &programName, const SheetRequest &request, char *argv0,
                language::Language language) {
+#ifdef Q_OS_WIN
+    qputenv("QT_QPA_PLATFORM", "minimal");
+#else
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     // The platform's notes (such as an unset XDG_RUNTIME_DIR) are not the
     // user's business: standard error keeps to the one line of a failure.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
@@ -244,10 +251,7 @@ int writeSheet(const QString &programName, const SheetRequest &request, char *ar
 
 QStringList argumentsOf(int argc, char *argv[]) {
     // The arguments exactly as given: none of them is Qt's to take.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
+    return program::typedArguments(argc, argv);
 }
 
 std::optional<int> answerAndExit(int argc, char *argv[]) {
@@ -262,6 +266,7 @@ std::optional<int> answerAndExit(int argc, char *argv[]) {
     const std::optional<Answer> reply = answer(arguments);
     if (!reply)
         return std::nullopt;
+    console::prepareOutput();
     if (reply->sheet) {
         application.reset();
         return writeSheet(arguments.constFirst(), *reply->sheet, argv[0], chosen);

@@ -84,11 +84,17 @@ bool onWindowSystem() {
 }
 
 bool reachable(const char *programName) {
+#ifdef Q_OS_WIN
+    // Windows always has its desktop; no display is named there.
+    Q_UNUSED(programName);
+    return true;
+#else
     if (!onWindowSystem() || !qEnvironmentVariableIsEmpty("DISPLAY") ||
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return true;
     sayNoDisplay(programName);
     return false;
+#endif
 }
 
 void guardPlatformStart(const char *programName) {

@@ -7,10 +7,23 @@
 
 namespace qt_translation {
 
+namespace {
+
+QString catalogueFolder() {
+#ifdef Q_OS_WIN
+    // The Windows program travels as one folder (the zip, the installed
+    // copy): Qt's catalogues are in it, wherever it was put.
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+#else
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+}
+
+} // namespace
+
 std::unique_ptr<QTranslator> load(const QString &code) {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral("qtbase_") + code,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!translator->load(QStringLiteral("qtbase_") + code, catalogueFolder()))
         return nullptr;
     return translator;
 }
