@@ -21,34 +21,9 @@ namespace {
 
 using derivations::LawId;
 
-// The law each catalogue row is an instance of, row 1 first.
-constexpr std::array<LawId, 21> catalogueLaws{
-    LawId::Gluing,
-    LawId::Gluing,
-    LawId::Absorption,
-    LawId::Absorption,
-    LawId::DeMorgan,
-    LawId::DeMorgan,
-    LawId::Transposition,
-    LawId::Transposition,
-    LawId::Associative,
-    LawId::Associative,
-    LawId::Gluing,
-    LawId::Gluing,
-    LawId::Consensus,
-    LawId::Consensus,
-    LawId::Simplification,
-    LawId::Simplification,
-    LawId::Distributive,
-    LawId::Distributive,
-    LawId::XorDefinition,
-    LawId::ImplicationDefinition,
-    LawId::EquivalenceDefinition,
-};
-
 StepInstance catalogueRow(RandomSource &random, LawId &law) {
     const std::size_t row = random.below(unsigned(catalogue::lawCatalogue.size()));
-    law = catalogueLaws[row];
+    law = derivations::lawOfCatalogueRow(int(row) + 1);
     const std::string_view text = catalogue::lawCatalogue[row].formula;
     const std::u32string characters(text.begin(), text.end()); // the catalogue is ASCII
     const auto equation = std::get<formulas::Equation>(formulas::readTree(characters));
