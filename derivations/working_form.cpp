@@ -20,16 +20,47 @@ template <class KeyOf> std::string keyOf(const Tree &tree, KeyOf operandKey, boo
         return std::string(1, symbolOf(node.op));
     std::vector<std::string> keys;
     // Only chains of "^" and "v" flatten: !!A is not !A.
-    const std::vector<Tree> operands = flatten && isChain(node.op) ? itemsOf(node.op, tree) : node.operands;
-    for (const Tree &operand : operands)
+    const bool spliced = flatten && isChain(node.op) &&
+                         std::any_of(node.operands.begin(), node.operands.end(),
+                                     [&](const Tree &operand) { return operand->op == node.op; });
+    const std::vector<Tree> items = spliced ? itemsOf(node.op, tree) : std::vector<Tree>();
+    for (const Tree &operand : spliced ? items : node.operands)
         keys.push_back(operandKey(operand));
     if (sort && isChain(node.op))
         std::sort(keys.begin(), keys.end());
-    std::string key = "(";
-    key += symbolOf(node.op);
+    std::size_t length = 3;
     for (const std::string &part : keys)
-        key += ' ' + part;
-    return key + ')';
+        length += part.size() + 1;
+    std::string key;
+    key.reserve(length);
+    key += '(';
+    key += symbolOf(node.op);
+    for (const std::string &part : keys) {
+        key += ' ';
+        key += part;
+    }
+    key += ')';
+    return key;
+}
+
+// The operands of a chain of op, its inner chains of op spliced in.
+void appendItems(Operator op, const Tree &tree, std::vector<Tree> &items) {
+    for (const Tree &operand : tree->operands) {
+        if (operand->op == op)
+            appendItems(op, operand, items);
+        else
+            items.push_back(operand);
+    }
+}
+
+// Symbols as a postfix list counts them: a chain of n operands, n - 1.
+std::size_t symbolsOf(const formulas::Node &node) {
+    if (node.operands.empty())
+        return 1;
+    std::size_t count = node.op == Operator::Not ? 1 : node.operands.size() - 1;
+    for (const Tree &operand : node.operands)
+        count += symbolsOf(*operand);
+    return count;
 }
 
 } // namespace
@@ -38,10 +69,8 @@ std::vector<Tree> itemsOf(Operator op, const Tree &tree) {
     if (tree->op != op)
         return {tree};
     std::vector<Tree> items;
-    for (const Tree &operand : tree->operands) {
-        std::vector<Tree> inner = itemsOf(op, operand);
-        items.insert(items.end(), inner.begin(), inner.end());
-    }
+    items.reserve(tree->operands.size());
+    appendItems(op, tree, items);
     return items;
 }
 
@@ -75,7 +104,7 @@ std::string acKey(const Tree &tree) { return keyOf(tree, acKey, true, true); }
 std::string groupingKey(const Tree &tree) { return keyOf(tree, groupingKey, true, false); }
 std::string orderKey(const Tree &tree) { return keyOf(tree, orderKey, false, true); }
 
-std::size_t sizeOf(const Tree &tree) { return formulas::postfixOf(tree).size(); }
+std::size_t sizeOf(const Tree &tree) { return symbolsOf(*tree); }
 
 std::vector<char> lettersOf(const Tree &a, const Tree &b) {
     const std::uint32_t letters = formulas::lettersOf(a) | (b ? formulas::lettersOf(b) : 0);

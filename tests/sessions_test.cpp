@@ -211,6 +211,23 @@ private slots:
         QVERIFY(session.note().kind == DerivationNote::Kind::HintLaw ||
                 session.note().kind == DerivationNote::Kind::HintAtGoal);
     }
+
+    // The student factored the sum; the hint goes on to the excluded middle
+    // rather than back to the sum.
+    void a_hint_leads_forward_from_a_factored_sum() {
+        DerivationSession session;
+        QVERIFY(session.startOnFormula(QStringLiteral("A ^ B v A ^ !B = A")));
+        session.check(QStringLiteral("A ^ (B v !B)"), std::nullopt);
+        QVERIFY(settled(session));
+        QCOMPARE(session.stepCount(), 1);
+        session.hint();
+        QVERIFY(settled(session));
+        QCOMPARE(session.note().kind, DerivationNote::Kind::HintLaw);
+        QCOMPARE(int(session.note().law), int(derivations::LawId::ExcludedMiddle));
+        session.hint();
+        QVERIFY(settled(session));
+        QCOMPARE(printedText(session.note().part), QStringLiteral("B v !B"));
+    }
 };
 
 QTEST_MAIN(SessionsTest)

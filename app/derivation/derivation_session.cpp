@@ -129,30 +129,45 @@ void DerivationSession::hint() {
     if (chain_.reachedGoal()) {
         search_->cancel();
         say(noteOf(Kind::HintAtGoal));
-    } else if (hintSource_) {
+        return;
+    }
+    if (hintSource_) {
         search_->cancel();
         giveHint(*hintSource_);
-    } else {
-        searchToGoal(&DerivationSession::giveHint);
+        return;
     }
+    std::vector<formulas::Tree> formulas;
+    for (const ChainStep &step : chain_.items())
+        formulas.push_back(step.formula);
+    const formulas::Tree goal = chain_.goal();
+    const bool minimalForm = task_.minimalForm;
+    search_->run(
+        [this, formulas, goal, minimalForm](const std::atomic<bool> &cancelled) -> BackgroundSearch::Finish {
+            HintSource source;
+            source.counterexample = derivations::counterexampleOf(formulas.back(), goal);
+            if (!source.counterexample)
+                source.step = minimalForm ? derivations::nextHintStepToMinimalForm(formulas, &cancelled)
+                                          : derivations::nextHintStep(formulas, goal, &cancelled);
+            return [this, source = std::move(source)] { giveHint(source); };
+        });
 }
 
-void DerivationSession::giveHint(const DeriveResult &found) {
-    hintSource_ = found;
+void DerivationSession::giveHint(const HintSource &source) {
+    hintSource_ = source;
     DerivationNote note;
     note.hint = true;
-    if (found.outcome == DeriveOutcome::NotEquivalent) {
+    if (source.counterexample) {
         note.kind = Kind::NotEquivalent;
-        note.counterexample = found.counterexample;
+        note.counterexample = *source.counterexample;
         say(note);
         return;
     }
-    if (found.outcome == DeriveOutcome::GaveUp || found.derivation.steps.empty()) {
+    if (!source.step) {
         note.kind = Kind::GaveUp;
         say(note);
         return;
     }
-    const derivations::DerivationStep &next = found.derivation.steps.front();
+    const derivations::HintStep &next = *source.step;
     hintLevel_ = std::min(hintLevel_ + 1, 3);
     note.law = next.law;
     switch (hintLevel_) {
@@ -161,7 +176,7 @@ void DerivationSession::giveHint(const DeriveResult &found) {
         break;
     case 2:
         note.kind = Kind::HintPart;
-        note.part = changedPart(chain_.last(), next.formula, next.law);
+        note.part = next.part ? next.part : changedPart(chain_.last(), next.formula, next.law);
         break;
     default:
         note.kind = Kind::HintFilled;

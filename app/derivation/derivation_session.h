@@ -12,6 +12,7 @@
 #include "derivation_chain.h"
 #include "derivation_search.h"
 #include "derivation_task.h"
+#include "hints.h"
 
 #include <QObject>
 
@@ -99,7 +100,12 @@ private:
     void sayPrompt();
     void takeVerdict(const QString &typed, const formulas::Tree &formula,
                      const derivations::StepVerdict &verdict);
-    void giveHint(const derivations::DeriveResult &found);
+    // What a hint on the chain as it stands says: the next step, or why none.
+    struct HintSource {
+        std::optional<derivations::HintStep> step;
+        std::optional<derivations::Counterexample> counterexample;
+    };
+    void giveHint(const HintSource &source);
     void takeDerivation(const derivations::DeriveResult &found);
     void searchToGoal(void (DerivationSession::*then)(const derivations::DeriveResult &));
 
@@ -107,10 +113,10 @@ private:
     DerivationTask task_;
     DerivationChain chain_;
     DerivationNote note_;
-    // The hints given for the chain as it stands, and the derivation they
-    // come from; both go when the chain changes.
+    // The hints given for the chain as it stands, and the step they name;
+    // both go when the chain changes.
     int hintLevel_ = 0;
-    std::optional<derivations::DeriveResult> hintSource_;
+    std::optional<HintSource> hintSource_;
 };
 
 // The note in the window's words, with a capital first letter.
