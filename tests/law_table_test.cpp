@@ -139,6 +139,13 @@ private slots:
                                           << "C v D"
                                           << QList<int>{int(LawId::DeMorgan), int(LawId::ExcludedMiddle),
                                                         int(LawId::Null), int(LawId::Neutral)};
+        QTest::newRow("three laws in two operands apart")
+            << "(!!A v B ^ 1) -> C ^ C"
+            << "(A v B) -> C"
+            << QList<int>{int(LawId::DoubleNegation), int(LawId::Neutral), int(LawId::Idempotence)};
+        QTest::newRow("two operands of a longer chain")
+            << "!!A ^ (B v 0) ^ D"
+            << "A ^ B ^ D" << QList<int>{int(LawId::DoubleNegation), int(LawId::Neutral)};
         QTest::newRow("two laws, backwards")
             << "!A v B"
             << "!(A ^ !B)" << QList<int>{int(LawId::DoubleNegation), int(LawId::DeMorgan)};
