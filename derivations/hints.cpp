@@ -212,10 +212,19 @@ std::optional<HintStep> fromRoutes(const Tree &last, const Tree &goal,
     return HintStep{step.law, step.replacement, previous};
 }
 
-} // namespace
+// The first step of a chain the search found, where it is new.
+std::optional<HintStep> firstStepOf(const DeriveResult &found, const Tree &last,
+                                    const std::unordered_set<std::string> &inChain) {
+    if (found.outcome != DeriveOutcome::Found || found.derivation.steps.empty())
+        return std::nullopt;
+    const DerivationStep &first = found.derivation.steps.front();
+    if (inChain.count(acKey(first.formula)))
+        return std::nullopt;
+    return HintStep{first.law, partTurning(last, first.formula, first.law), first.formula};
+}
 
-std::optional<HintStep> nextHintStep(const std::vector<Tree> &chain, const Tree &goal,
-                                     const std::atomic<bool> *cancelled) {
+std::optional<HintStep> hintStep(const std::vector<Tree> &chain, const Tree &goal, bool minimalForm,
+                                 const std::atomic<bool> *cancelled) {
     const Tree last = flattened(chain.back()), target = flattened(goal);
     if (acKey(last) == acKey(target) || counterexampleOf(last, target))
         return std::nullopt;
@@ -225,22 +234,27 @@ std::optional<HintStep> nextHintStep(const std::vector<Tree> &chain, const Tree 
     if (sizeOf(last) <= routeSymbols && sizeOf(target) <= routeSymbols)
         if (auto step = fromRoutes(last, target, inChain, cancelled))
             return step;
-    // The routes part ways: the first step of a derivation, where it is new.
+    // The routes part ways. Towards a minimal form, simplify's own route
+    // always gets there; otherwise the first step of a derivation.
+    if (minimalForm)
+        if (auto step = firstStepOf(simplify(last), last, inChain))
+            return step;
     SearchBounds bounds;
     bounds.maxStates = fallbackStates;
     bounds.cancelled = cancelled;
-    const DeriveResult found = derive(last, target, allLaws(), bounds);
-    if (found.outcome != DeriveOutcome::Found || found.derivation.steps.empty())
-        return std::nullopt;
-    const DerivationStep &first = found.derivation.steps.front();
-    if (inChain.count(acKey(first.formula)))
-        return std::nullopt;
-    return HintStep{first.law, partTurning(last, first.formula, first.law), first.formula};
+    return firstStepOf(derive(last, target, allLaws(), bounds), last, inChain);
+}
+
+} // namespace
+
+std::optional<HintStep> nextHintStep(const std::vector<Tree> &chain, const Tree &goal,
+                                     const std::atomic<bool> *cancelled) {
+    return hintStep(chain, goal, false, cancelled);
 }
 
 std::optional<HintStep> nextHintStepToMinimalForm(const std::vector<Tree> &chain,
                                                   const std::atomic<bool> *cancelled) {
-    return nextHintStep(chain, minimalSumOfProducts(chain.front()), cancelled);
+    return hintStep(chain, minimalSumOfProducts(chain.front()), true, cancelled);
 }
 
 } // namespace derivations
