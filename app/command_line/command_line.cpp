@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "assignment_sheet.h"
+
 #include "console_output.h"
 #include "language.h"
 #include "mode.h"
@@ -44,10 +46,15 @@ void addOptions(QCommandLineParser &parser, const Standard &standard) {
     parser.addOption(standard.help);
     parser.addOption(standard.version);
     parser.addOption(standard.language);
+    QStringList added;
     for (const Mode &mode : modes()) {
         parser.addOption(mode.option);
+        // A companion two modes share (--output) is one option.
         for (const QCommandLineOption &companion : mode.companions)
-            parser.addOption(companion);
+            if (!added.contains(companion.names().constFirst())) {
+                parser.addOption(companion);
+                added << companion.names().constFirst();
+            }
     }
 }
 
@@ -107,7 +114,10 @@ Answer parseRefusal(const Request &request) {
 std::optional<Answer> misuse(const Request &request, const Standard &standard) {
     const QCommandLineParser &parser = request.parser;
     const QStringList words = parser.positionalArguments();
-    if (!words.isEmpty() || request.arguments.contains(QStringLiteral("--")))
+    const bool takesFiles = std::any_of(modes().cbegin(), modes().cend(), [&](const Mode &mode) {
+        return mode.takesFiles && parser.isSet(mode.option);
+    });
+    if (!takesFiles && (!words.isEmpty() || request.arguments.contains(QStringLiteral("--"))))
         return request.refuse(
             CommandLine::tr("непознат аргумент „%1“; вижте „%2 --help“"),
             {words.isEmpty() ? QStringLiteral("--") : words.constFirst(), request.arguments.constFirst()});
@@ -147,10 +157,17 @@ std::optional<Answer> misuse(const Request &request, const Standard &standard) {
     }
 
     for (const Mode &mode : modes())
-        for (const QCommandLineOption &companion : mode.companions)
-            if (parser.isSet(companion) && !parser.isSet(mode.option))
+        for (const QCommandLineOption &companion : mode.companions) {
+            const auto withIt = [&](const Mode &other) {
+                return parser.isSet(other.option) &&
+                       std::any_of(
+                           other.companions.cbegin(), other.companions.cend(),
+                           [&](const QCommandLineOption &own) { return own.names() == companion.names(); });
+            };
+            if (parser.isSet(companion) && std::none_of(modes().cbegin(), modes().cend(), withIt))
                 return request.refuse(CommandLine::tr("„%1“ се дава само с „%2“"),
                                       {dashed(companion), dashed(mode.option)});
+        }
     return std::nullopt;
 }
 
@@ -240,7 +257,9 @@ int writeSheet(const QString &programName, const SheetRequest &request, char *ar
     char *applicationArgv[] = {argv0, nullptr};
     QGuiApplication application(applicationArgc, applicationArgv);
     language::apply(language);
-    const std::optional<QString> failure = writeProofSheet(request.rows, request.path);
+    const std::optional<QString> failure =
+        request.assignment ? writeAssignmentSheet(*request.assignment, request.key, request.path)
+                           : writeProofSheet(request.rows, request.path);
     if (!failure)
         return 0;
     return print(Answer{

@@ -6,6 +6,7 @@
 // result box shows them, --sheet writes them into a PDF or HTML sheet; a
 // wrong argument is refused in one line. None of this needs a display.
 
+#include "assignment.h"
 #include "language.h"
 
 #include <QList>
@@ -16,16 +17,18 @@
 
 namespace command_line {
 
-// What --sheet asks to be written.
+// What --sheet asks to be written: laws, or an assignment's worksheet.
 struct SheetRequest {
     QList<int> rows; // row indexes, 0 for law 1
     QString path;
+    std::optional<homework::Assignment> assignment;
+    bool key = false; // the assignment's answer key rather than its worksheet
 };
 
 struct Answer {
     int exitCode = 0;
     QString out; // for standard output
-    QString err; // for standard error: at most one line
+    QString err; // for standard error: one line, or one for each file refused
     // The work left for a sheet: it needs fonts, so it is done after the
     // arguments are read, with an application object that has them.
     std::optional<SheetRequest> sheet;
