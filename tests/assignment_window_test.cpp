@@ -237,6 +237,31 @@ private slots:
         }
     }
 
+    void hints_taken_are_counted_for_their_task_data() {
+        QTest::addColumn<int>("task");
+        QTest::addColumn<QString>("hint"); // the control that gives one
+        QTest::newRow("a derivation's hint") << 0 << "Подсказка";
+        QTest::newRow("a derivation shown") << 0 << "Покажи извеждане";
+        QTest::newRow("a table's values shown") << 1 << "Покажи отговорите";
+        QTest::newRow("a map's minimal forms shown") << 2 << "Групирай сам";
+    }
+    void hints_taken_are_counted_for_their_task() {
+        QFETCH(int, task);
+        QFETCH(QString, hint);
+        AssignmentWindow *window = open({assignmentFile("да")});
+        start(window, task);
+        auto *control = named<QPushButton>(hint.toUtf8().constData());
+        QVERIFY(control && control->isEnabled());
+        control->click();
+        if (DerivationWindow *derivation = find<DerivationWindow>())
+            QVERIFY(settled(derivation));
+        QVERIFY(window->session().work(task));
+        QCOMPARE(window->session().work(task)->hints, 1);
+        for (int other = 0; other < window->session().taskCount(); ++other)
+            if (other != task)
+                QVERIFY(!window->session().work(other));
+    }
+
     void a_file_that_cannot_be_taken_is_one_message_data() {
         QTest::addColumn<QByteArray>("bytes"); // empty: no such file
         QTest::addColumn<QString>("start");

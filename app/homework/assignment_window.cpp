@@ -29,6 +29,8 @@
 #include <QSaveFile>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 
 QString printedText(const formulas::Tree &tree) { return QString::fromStdString(formulas::printed(tree)); }
@@ -242,6 +244,10 @@ void AssignmentWindow::showSession() {
         tasks_->clear();
         for (int i = 0; i < session_.taskCount(); ++i)
             tasks_->addItem(QString());
+        // Every task in sight up to ten, then the list scrolls.
+        const int rows = std::clamp(session_.taskCount(), 4, 10);
+        tasks_->setMinimumHeight(std::max(tasks_->sizeHintForRow(0), tasks_->fontMetrics().height()) * rows +
+                                 2 * tasks_->frameWidth());
     }
     for (int i = 0; i < session_.taskCount(); ++i) {
         const homework::Mark mark = session_.mark(i);
