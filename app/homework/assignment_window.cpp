@@ -305,6 +305,8 @@ void AssignmentWindow::answerChosen() {
 void AssignmentWindow::refuse(const QString &message) { QMessageBox::warning(this, tr("Задание"), message); }
 
 bool AssignmentWindow::openFiles(const QString &assignmentOrAnswers, const QString &answers) {
+    if (!mayDropWork())
+        return false;
     const auto first = assignment_files::read(assignmentOrAnswers);
     if (const auto *failure = std::get_if<QString>(&first)) {
         refuse(*failure);
@@ -434,22 +436,21 @@ void AssignmentWindow::print() {
         refuse(*failure + QLatin1Char('.'));
 }
 
+bool AssignmentWindow::mayDropWork() {
+    if (!session_.isModified())
+        return true;
+    const auto choice = QMessageBox::question(
+        this, tr("Задание"), tr("Да се запазят ли отговорите преди затварянето?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (choice == QMessageBox::Save)
+        save();
+    return choice == QMessageBox::Discard || (choice == QMessageBox::Save && !session_.isModified());
+}
+
 void AssignmentWindow::closeEvent(QCloseEvent *event) {
-    if (session_.isModified()) {
-        const auto choice = QMessageBox::question(
-            this, tr("Задание"), tr("Да се запазят ли отговорите преди затварянето?"),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-        if (choice == QMessageBox::Cancel) {
-            event->ignore();
-            return;
-        }
-        if (choice == QMessageBox::Save) {
-            save();
-            if (session_.isModified()) {
-                event->ignore();
-                return;
-            }
-        }
+    if (!mayDropWork()) {
+        event->ignore();
+        return;
     }
     QMainWindow::closeEvent(event);
 }

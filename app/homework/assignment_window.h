@@ -30,8 +30,9 @@ public:
     AssignmentSession &session() { return session_; }
 
     // An assignment file, or an answers file (its assignment looked for
-    // beside it, else asked for), or both. A file that cannot be taken is
-    // one message in a message box; false then.
+    // beside it, else asked for), or both; unsaved work is offered to be
+    // saved first. A file that cannot be taken is one message in a message
+    // box; false then.
     bool openFiles(const QString &assignmentOrAnswers, const QString &answers = QString());
     // The answers written to `path` whole or not at all; on failure, why.
     std::optional<QString> saveAnswers(const QString &path);
@@ -55,6 +56,8 @@ private:
     bool openAssignment(const QString &path);
     bool continueAnswers(const QString &path, const QByteArray &bytes);
     void refuse(const QString &message);
+    // Unsaved work saved, or let go, as the student says; false to keep it open.
+    bool mayDropWork();
 
     LawSelection &selection_;
     AssignmentSession session_;
