@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -260,6 +261,29 @@ private slots:
         for (int other = 0; other < window->session().taskCount(); ++other)
             if (other != task)
                 QVERIFY(!window->session().work(other));
+    }
+
+    void the_worksheet_is_saved_as_a_page_or_a_pdf_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("html") << "лист.html";
+        QTest::newRow("pdf") << "лист.pdf";
+    }
+    void the_worksheet_is_saved_as_a_page_or_a_pdf() {
+        QFETCH(QString, name);
+        AssignmentWindow *window = open({assignmentFile("да")});
+        const QString path = folder.filePath(name);
+        QCOMPARE(window->saveSheet(path), std::nullopt);
+        QString text = QString::fromUtf8(readAll(path));
+        if (name.endsWith(QStringLiteral(".pdf"))) {
+            QProcess pdftotext;
+            pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+            QVERIFY(pdftotext.waitForFinished(30000));
+            text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        }
+        for (const char *shown : {"Проба, първа", "A v (A ^ B) = A", "A ^ B v C ^ D"})
+            QVERIFY2(text.contains(QString::fromUtf8(shown).toHtmlEscaped()) ||
+                         text.contains(QString::fromUtf8(shown)),
+                     shown);
     }
 
     void a_file_that_cannot_be_taken_is_one_message_data() {

@@ -194,6 +194,22 @@
         <source>Да се запазят ли отговорите преди затварянето?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Запази &amp;листа…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Записва листа със задачите като PDF или HTML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Листът не е записан в „%1“: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази листа</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChainOutput</name>

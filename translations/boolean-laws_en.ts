@@ -194,6 +194,22 @@
         <source>Да се запазят ли отговорите преди затварянето?</source>
         <translation>Save the answers before closing?</translation>
     </message>
+    <message>
+        <source>Запази &amp;листа…</source>
+        <translation>Save the &amp;sheet…</translation>
+    </message>
+    <message>
+        <source>Записва листа със задачите като PDF или HTML</source>
+        <translation>Writes the worksheet of the tasks as a PDF or an HTML page</translation>
+    </message>
+    <message>
+        <source>Листът не е записан в „%1“: %2</source>
+        <translation>The sheet was not written to “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Запази листа</source>
+        <translation>Save the sheet</translation>
+    </message>
 </context>
 <context>
     <name>ChainOutput</name>

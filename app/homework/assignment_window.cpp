@@ -141,8 +141,9 @@ void AssignmentWindow::buildControls() {
     start_ = plainButton(page);
     save_ = plainButton(page);
     print_ = plainButton(page);
+    saveSheet_ = plainButton(page);
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {start_, save_, print_})
+    for (QPushButton *button : {start_, save_, print_, saveSheet_})
         buttons->addWidget(button);
     buttons->addStretch();
 
@@ -169,7 +170,8 @@ void AssignmentWindow::buildControls() {
     setTabOrder(tasks_, start_);
     setTabOrder(start_, save_);
     setTabOrder(save_, print_);
-    setTabOrder(print_, answers_);
+    setTabOrder(print_, saveSheet_);
+    setTabOrder(saveSheet_, answers_);
     setTabOrder(answers_, answer_);
 
     connect(tasks_, &QListWidget::currentRowChanged, &session_, &AssignmentSession::choose);
@@ -183,6 +185,7 @@ void AssignmentWindow::buildControls() {
     connect(answer_, &QPushButton::clicked, this, &AssignmentWindow::answerChosen);
     connect(save_, &QPushButton::clicked, this, &AssignmentWindow::save);
     connect(print_, &QPushButton::clicked, this, &AssignmentWindow::print);
+    connect(saveSheet_, &QPushButton::clicked, this, &AssignmentWindow::saveSheetWithDialog);
     auto *saveKey = new QShortcut(QKeySequence::Save, this);
     connect(saveKey, &QShortcut::activated, save_, &QPushButton::click);
     auto *printKey = new QShortcut(QKeySequence::Print, this);
@@ -223,6 +226,7 @@ void AssignmentWindow::retranslate() {
     wordButton(start_, tr("&Започни"), tr("Отваря прозореца, в който се решава избраната задача"));
     wordButton(save_, tr("Запази &отговорите"), tr("Записва отговорите в един файл за учителя (Ctrl+S)"));
     wordButton(print_, tr("&Печат…"), tr("Отпечатва листа със задачите (Ctrl+P)"));
+    wordButton(saveSheet_, tr("Запази &листа…"), tr("Записва листа със задачите като PDF или HTML"));
     resultLabel_->setText(tr("Резултат:"));
     screen_reader::describe(result_, tr("Резултат"), QString());
     showSession();
@@ -279,6 +283,7 @@ void AssignmentWindow::showSession() {
     start_->setEnabled(open && !law);
     save_->setEnabled(open);
     print_->setEnabled(open);
+    saveSheet_->setEnabled(open);
 
     QString result;
     if (open) {
@@ -431,6 +436,34 @@ void AssignmentWindow::print() {
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<QString> failure = printSheet(&printer, worksheetHtml());
+    QGuiApplication::restoreOverrideCursor();
+    if (failure)
+        refuse(*failure + QLatin1Char('.'));
+}
+
+std::optional<QString> AssignmentWindow::saveSheet(const QString &path) const {
+    const QString html = worksheetHtml();
+    if (sheetFormatOf(path) == SheetFormat::Pdf)
+        return writeSheetPdf(html, QString::fromStdString(session_.assignment().title), path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(html.toUtf8()) < 0 || !file.commit())
+        return tr("Листът не е записан в „%1“: %2").arg(path, file.errorString());
+    return std::nullopt;
+}
+
+void AssignmentWindow::saveSheetWithDialog() {
+    if (!session_.isOpen())
+        return;
+    const QString folder =
+        assignmentPath_.isEmpty() ? QDir::homePath() : QFileInfo(assignmentPath_).absolutePath();
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Запази листа"),
+        QDir(folder).filePath(QString::fromStdString(session_.assignment().title) + QStringLiteral(".pdf")),
+        QStringLiteral("PDF (*.pdf);;HTML (*.html)"));
+    if (path.isEmpty())
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<QString> failure = saveSheet(path);
     QGuiApplication::restoreOverrideCursor();
     if (failure)
         refuse(*failure + QLatin1Char('.'));

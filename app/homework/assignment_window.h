@@ -5,9 +5,10 @@
 // list with each task's mark (✓ solved, ✗ tried, – untouched), "Започни"
 // for the chosen task (a "Закон" task is answered here, from the list of
 // laws and mistakes), "Запази отговорите" (Ctrl+S: the student's name is
-// asked once, then one answers file is written) and "Печат…" (Ctrl+P: the
-// worksheet). The window shows its AssignmentSession; the windows a task is
-// done in are opened by whoever listens to the session's startRequested.
+// asked once, then one answers file is written), "Печат…" (Ctrl+P: the
+// worksheet) and "Запази листа…" (the worksheet as a PDF or HTML page).
+// The window shows its AssignmentSession; the windows a task is done in
+// are opened by whoever listens to the session's startRequested.
 
 #include "assignment_session.h"
 
@@ -37,6 +38,8 @@ public:
     // The answers written to `path` whole or not at all; on failure, why.
     std::optional<QString> saveAnswers(const QString &path);
     const QString &answersPath() const { return answersPath_; }
+    // The worksheet as a PDF or an HTML page, by the path's ending; on failure, why.
+    std::optional<QString> saveSheet(const QString &path) const;
 
     // An item of another part, offered in this window's context menu.
     void addToContextMenu(QAction *action);
@@ -52,6 +55,7 @@ private:
     void answerChosen();
     void save();
     void print();
+    void saveSheetWithDialog();
     QString worksheetHtml() const;
     bool openAssignment(const QString &path);
     bool continueAnswers(const QString &path, const QByteArray &bytes);
@@ -75,6 +79,7 @@ private:
     QPushButton *start_ = nullptr;
     QPushButton *save_ = nullptr;
     QPushButton *print_ = nullptr;
+    QPushButton *saveSheet_ = nullptr;
     QLabel *resultLabel_ = nullptr;
     QLineEdit *result_ = nullptr;
 };
