@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sessions' work as an assignment keeps it, and taken up again: a
 // chain resumed from its saved lines (checked again, never trusted), the
-// groups drawn again from their products, and the hints switched off.
+// groups drawn again from their products, and the hints switched off; the
+// assignment's session marking each task from its work and continuing from
+// the answers file it writes.
 
+#include "assignment_session.h"
 #include "derivation_session.h"
 #include "karnaugh_session.h"
 
@@ -13,6 +16,18 @@ namespace {
 
 bool settled(const DerivationSession &session) {
     return QTest::qWaitFor([&session] { return !session.isSearching(); }, 10000);
+}
+
+const QByteArray assignmentFile = "задание: Проба\n"
+                                  "докажи: A v (A ^ B) = A\n"
+                                  "таблица: A ^ B\n"
+                                  "закон: !(A ^ B) => !A v !B\n";
+
+std::vector<std::string> lines(const QStringList &texts) {
+    std::vector<std::string> out;
+    for (const QString &text : texts)
+        out.push_back(text.toStdString());
+    return out;
 }
 
 } // namespace
@@ -122,6 +137,68 @@ private slots:
         QVERIFY(session.hintsAllowed());
         session.setDrawing(false);
         QVERIFY(!session.isDrawing());
+    }
+
+    void an_assignment_marks_each_task_from_its_work_data() {
+        QTest::addColumn<int>("task");
+        QTest::addColumn<QStringList>("work");
+        QTest::addColumn<int>("mark"); // homework::Mark
+        using homework::Mark;
+        QTest::newRow("a chain to the goal")
+            << 0 << QStringList{"A v A ^ B", "A  [Закон за поглъщане]"} << int(Mark::Solved);
+        QTest::newRow("a chain short of it")
+            << 0 << QStringList{"A v A ^ B", "A ^ (1 v B) v A ^ B"} << int(Mark::Tried);
+        QTest::newRow("no work") << 0 << QStringList{} << int(Mark::Untouched);
+        QTest::newRow("a right table") << 1 << QStringList{"0 0 0 1"} << int(Mark::Solved);
+        QTest::newRow("a table with a blank") << 1 << QStringList{"0 0 - 1"} << int(Mark::Tried);
+        QTest::newRow("the right law") << 2 << QStringList{"Закон на де Морган"} << int(Mark::Solved);
+        QTest::newRow("the law in English") << 2 << QStringList{"De Morgan's law"} << int(Mark::Solved);
+        QTest::newRow("a wrong law") << 2 << QStringList{"Закон за поглъщане"} << int(Mark::Tried);
+    }
+    void an_assignment_marks_each_task_from_its_work() {
+        QFETCH(int, task);
+        QFETCH(QStringList, work);
+        QFETCH(int, mark);
+        AssignmentSession session;
+        QVERIFY(!session.open(assignmentFile));
+        session.setWork(task, lines(work));
+        QCOMPARE(int(session.mark(task)), mark);
+        QCOMPARE(bool(session.work(task)), !work.isEmpty());
+        QCOMPARE(session.isModified(), !work.isEmpty());
+    }
+
+    void an_assignment_continues_from_the_answers_it_wrote_data() {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("Bulgarian") << false;
+        QTest::newRow("English") << true;
+    }
+    void an_assignment_continues_from_the_answers_it_wrote() {
+        QFETCH(bool, english);
+        AssignmentSession first;
+        QVERIFY(!first.open(assignmentFile));
+        first.setWork(0, lines({"A v A ^ B", "A  [Закон за поглъщане]"}));
+        first.countHint(1);
+        first.setWork(1, lines({"0 1 - 1"}));
+        first.setStudent(QStringLiteral("Петър \"Пешо\", 7 б"));
+        const QByteArray answers = first.answersFile(english);
+
+        AssignmentSession again;
+        QVERIFY(!again.open(assignmentFile));
+        QCOMPARE(again.continueFrom(answers), std::nullopt);
+        QCOMPARE(again.student(), first.student());
+        for (int task = 0; task < again.taskCount(); ++task)
+            QCOMPARE(again.mark(task), first.mark(task));
+        QCOMPARE(again.work(1)->hints, 1);
+        QCOMPARE(again.work(1)->lines, lines({"0 1 - 1"}));
+        QVERIFY(!again.work(2));
+        QVERIFY(!again.isModified());
+
+        // The same answers for an assignment edited since.
+        AssignmentSession other;
+        QVERIFY(!other.open(assignmentFile + "# edited\n"));
+        const auto refused = other.continueFrom(answers);
+        QVERIFY(refused && refused->kind == ContinueProblem::Kind::OtherAssignment);
+        QVERIFY(!other.work(0));
     }
 };
 
