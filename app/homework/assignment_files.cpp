@@ -94,8 +94,10 @@ QString assignmentBeside(const QString &answersPath, const QString &sha256) {
     const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
     int looked = 0;
     for (const QFileInfo &file : files) {
-        if (file.size() > mostBytes || ++looked > mostLookedAt)
+        if (file.size() > mostBytes)
             continue;
+        if (++looked > mostLookedAt)
+            break;
         const auto bytes = read(file.filePath());
         if (const auto *content = std::get_if<QByteArray>(&bytes);
             content && !holdsAnswers(*content) && AssignmentSession::sha256Of(*content) == sha256)
