@@ -77,7 +77,9 @@ bool isTableLine(std::string_view line, const Task &task) {
 // Whether the line is work of the task's kind, the block holding `held`
 // lines of work before it.
 bool isWork(std::string_view line, const Task &task, std::size_t held) {
-    if (looksLikeKey(line))
+    // A law's name may end in a colon, as the catalogue writes them.
+    const bool named = task.kind == TaskKind::Law && line.back() == ':';
+    if (looksLikeKey(line) && !named)
         return false;
     switch (task.kind) {
     case TaskKind::Prove:
