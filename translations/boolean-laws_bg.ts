@@ -107,6 +107,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Запази &amp;листа…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Записва листа със задачите като PDF или HTML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Резултат:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -191,23 +199,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Да се запазят ли отговорите преди затварянето?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Запази &amp;листа…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Записва листа със задачите като PDF или HTML</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Листът не е записан в „%1“: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Запази листа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Да се запазят ли отговорите преди затварянето?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -301,11 +301,6 @@
     <message>
         <source>Записва лист с формулата, таблицата на истинност и всички доказателства на закон N или на всички закони (all).
 Пример: boolean-laws --sheet all --output закони.pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html.
-Пример: boolean-laws --sheet 3 --output закон-3.html</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -444,6 +439,60 @@
     </message>
     <message>
         <source>Семе: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ученик</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>общо</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 от %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>подсказки!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>задача %1: решили %2, опитали %3, най-честа грешка: %4, големи стъпки: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Оценява файловете с отговори, дадени след заданието ЗАДАНИЕ, като проверява наново всяка задача: за всеки ученик ред с ✓ (решена), ✗ (опитана) и – (недокосната) и броя решени, после по ред за всяка задача. С --output ФАЙЛ.csv записва и таблица CSV.
+Пример: boolean-laws --grade задание.txt отговори/*.txt --output оценки.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЗАДАНИЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--grade“ иска след заданието поне един файл с отговори</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“: отговорите са на друго задание, не на „%2“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файлът „%1“ не може да се запише: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html. С --grade: таблицата с оценките, CSV.
+Пример: boolean-laws --sheet 3 --output закон-3.html</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -995,6 +1044,113 @@ boolean-laws ЗАДАНИЕ ОТГОВОРИ продължава отговор
     </message>
     <message>
         <source>%1. %2 — вярно</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Homework</name>
+    <message>
+        <source>няма файл „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ е папка, а не файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файлът „%1“ не може да се прочете: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файлът „%1“ е по-голям от 1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ред %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заданието е празно: няма ред „задание: &lt;заглавие&gt;“ и няма задачи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>първият ред трябва да е „задание: &lt;заглавие&gt;“, а не „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заданието няма заглавие след „задание:“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>непознат вид задача „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1:“ стои само преди задачите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>подсказките са „да“ или „не“, а не „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>задачата „докажи“ иска две страни с „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>тази задача иска една формула, без „=“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>задачата „закон“ иска една стъпка „F → G“ (или „F =&gt; G“)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“: нивото е лесно, средно или трудно, а семето цяло число от 0 до 2147483647</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>двете страни не са равни, така че няма доказателство</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>картата иска от 2 до 4 променливи, а формулата има %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>програмата не може да реши сама тази задача</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заданието няма нито една задача</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файлът е по-голям от 1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>файлът не е текст в UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>липсва редът „%1:“ от началото на файла с отговори</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>редът „%1:“ не е на мястото си</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>няма задача „%1“ след предишната в заданието</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>подсказките са брой, а не „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>редът „%1“ не е част от решението на задачата</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

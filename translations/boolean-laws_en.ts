@@ -107,6 +107,14 @@
         <translation>Prints the worksheet of the tasks (Ctrl+P)</translation>
     </message>
     <message>
+        <source>Запази &amp;листа…</source>
+        <translation>Save the &amp;sheet…</translation>
+    </message>
+    <message>
+        <source>Записва листа със задачите като PDF или HTML</source>
+        <translation>Writes the worksheet of the tasks as a PDF or an HTML page</translation>
+    </message>
+    <message>
         <source>Резултат:</source>
         <translation>Result:</translation>
     </message>
@@ -191,24 +199,16 @@
         <translation>Print</translation>
     </message>
     <message>
-        <source>Да се запазят ли отговорите преди затварянето?</source>
-        <translation>Save the answers before closing?</translation>
-    </message>
-    <message>
-        <source>Запази &amp;листа…</source>
-        <translation>Save the &amp;sheet…</translation>
-    </message>
-    <message>
-        <source>Записва листа със задачите като PDF или HTML</source>
-        <translation>Writes the worksheet of the tasks as a PDF or an HTML page</translation>
-    </message>
-    <message>
         <source>Листът не е записан в „%1“: %2</source>
         <translation>The sheet was not written to “%1”: %2</translation>
     </message>
     <message>
         <source>Запази листа</source>
         <translation>Save the sheet</translation>
+    </message>
+    <message>
+        <source>Да се запазят ли отговорите преди затварянето?</source>
+        <translation>Save the answers before closing?</translation>
     </message>
 </context>
 <context>
@@ -315,12 +315,6 @@ Example: boolean-laws --proof 7 --values 101</translation>
 Пример: boolean-laws --sheet all --output закони.pdf</source>
         <translation>Writes a sheet with the formula, the truth table and every proof of law N, or of all laws (all).
 Example: boolean-laws --sheet all --output laws.pdf</translation>
-    </message>
-    <message>
-        <source>С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html.
-Пример: boolean-laws --sheet 3 --output закон-3.html</source>
-        <translation>With --sheet: the sheet's file, PDF (A4) or HTML by its ending .pdf or .html.
-Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>ФАЙЛ</source>
@@ -455,6 +449,62 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
     <message>
         <source>Семе: %1</source>
         <translation>Seed: %1</translation>
+    </message>
+    <message>
+        <source>ученик</source>
+        <translation>student</translation>
+    </message>
+    <message>
+        <source>файл</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>общо</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>%1 от %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>подсказки!</source>
+        <translation>hints!</translation>
+    </message>
+    <message>
+        <source>задача %1: решили %2, опитали %3, най-честа грешка: %4, големи стъпки: %5</source>
+        <translation>task %1: solved %2, tried %3, most common mistake: %4, big steps: %5</translation>
+    </message>
+    <message>
+        <source>Оценява файловете с отговори, дадени след заданието ЗАДАНИЕ, като проверява наново всяка задача: за всеки ученик ред с ✓ (решена), ✗ (опитана) и – (недокосната) и броя решени, после по ред за всяка задача. С --output ФАЙЛ.csv записва и таблица CSV.
+Пример: boolean-laws --grade задание.txt отговори/*.txt --output оценки.csv</source>
+        <translation>Grades the answers files given after the assignment ASSIGNMENT, checking every task again: for each student a line with ✓ (solved), ✗ (tried) and – (untouched) and the number solved, then a line for each task. With --output FILE.csv it also writes a CSV table.
+Example: boolean-laws --grade assignment.txt answers/*.txt --output grades.csv</translation>
+    </message>
+    <message>
+        <source>ЗАДАНИЕ</source>
+        <translation>ASSIGNMENT</translation>
+    </message>
+    <message>
+        <source>„--grade“ иска след заданието поне един файл с отговори</source>
+        <translation>“--grade” needs at least one answers file after the assignment</translation>
+    </message>
+    <message>
+        <source>„%1“, %2</source>
+        <translation>“%1”, %2</translation>
+    </message>
+    <message>
+        <source>„%1“: отговорите са на друго задание, не на „%2“</source>
+        <translation>“%1”: the answers are to another assignment, not to “%2”</translation>
+    </message>
+    <message>
+        <source>файлът „%1“ не може да се запише: %2</source>
+        <translation>the file “%1” cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html. С --grade: таблицата с оценките, CSV.
+Пример: boolean-laws --sheet 3 --output закон-3.html</source>
+        <translation>With --sheet: the sheet's file, PDF (A4) or HTML by its ending .pdf or .html. With --grade: the table of grades, CSV.
+Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Теореми и тъждества в булевата алгебра.
@@ -1011,6 +1061,113 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     <message>
         <source>%1. %2 — вярно</source>
         <translation>%1. %2 — correct</translation>
+    </message>
+</context>
+<context>
+    <name>Homework</name>
+    <message>
+        <source>няма файл „%1“</source>
+        <translation>no file “%1”</translation>
+    </message>
+    <message>
+        <source>„%1“ е папка, а не файл</source>
+        <translation>“%1” is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>файлът „%1“ не може да се прочете: %2</source>
+        <translation>the file “%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>файлът „%1“ е по-голям от 1 MB</source>
+        <translation>the file “%1” is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>ред %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>заданието е празно: няма ред „задание: &lt;заглавие&gt;“ и няма задачи</source>
+        <translation>the assignment is empty: there is no line “assignment: &lt;title&gt;” and no task</translation>
+    </message>
+    <message>
+        <source>първият ред трябва да е „задание: &lt;заглавие&gt;“, а не „%1“</source>
+        <translation>the first line must be “assignment: &lt;title&gt;”, not “%1”</translation>
+    </message>
+    <message>
+        <source>заданието няма заглавие след „задание:“</source>
+        <translation>the assignment has no title after “assignment:”</translation>
+    </message>
+    <message>
+        <source>непознат вид задача „%1“</source>
+        <translation>unknown kind of task “%1”</translation>
+    </message>
+    <message>
+        <source>„%1:“ стои само преди задачите</source>
+        <translation>“%1:” goes only before the tasks</translation>
+    </message>
+    <message>
+        <source>подсказките са „да“ или „не“, а не „%1“</source>
+        <translation>hints are “yes” or “no”, not “%1”</translation>
+    </message>
+    <message>
+        <source>задачата „докажи“ иска две страни с „=“</source>
+        <translation>a “prove” task needs two sides with “=”</translation>
+    </message>
+    <message>
+        <source>тази задача иска една формула, без „=“</source>
+        <translation>this task takes one formula, without “=”</translation>
+    </message>
+    <message>
+        <source>задачата „закон“ иска една стъпка „F → G“ (или „F =&gt; G“)</source>
+        <translation>a “law” task needs one step “F → G” (or “F =&gt; G”)</translation>
+    </message>
+    <message>
+        <source>„%1“: нивото е лесно, средно или трудно, а семето цяло число от 0 до 2147483647</source>
+        <translation>“%1”: the level is easy, medium or hard, and the seed a whole number from 0 to 2147483647</translation>
+    </message>
+    <message>
+        <source>двете страни не са равни, така че няма доказателство</source>
+        <translation>the two sides are not equal, so there is no proof</translation>
+    </message>
+    <message>
+        <source>картата иска от 2 до 4 променливи, а формулата има %1</source>
+        <translation>a map needs 2 to 4 variables, and the formula has %1</translation>
+    </message>
+    <message>
+        <source>програмата не може да реши сама тази задача</source>
+        <translation>the program cannot solve this task itself</translation>
+    </message>
+    <message>
+        <source>заданието няма нито една задача</source>
+        <translation>the assignment has no task</translation>
+    </message>
+    <message>
+        <source>файлът е по-голям от 1 MB</source>
+        <translation>the file is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>файлът не е текст в UTF-8</source>
+        <translation>the file is not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>липсва редът „%1:“ от началото на файла с отговори</source>
+        <translation>the line “%1:” is missing from the start of the answers file</translation>
+    </message>
+    <message>
+        <source>редът „%1:“ не е на мястото си</source>
+        <translation>the line “%1:” is out of its place</translation>
+    </message>
+    <message>
+        <source>няма задача „%1“ след предишната в заданието</source>
+        <translation>there is no task “%1” after the one before in the assignment</translation>
+    </message>
+    <message>
+        <source>подсказките са брой, а не „%1“</source>
+        <translation>hints are a number, not “%1”</translation>
+    </message>
+    <message>
+        <source>редът „%1“ не е част от решението на задачата</source>
+        <translation>the line “%1” is no part of the task’s work</translation>
     </message>
 </context>
 <context>

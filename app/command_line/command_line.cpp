@@ -47,10 +47,15 @@ void addOptions(QCommandLineParser &parser, const Standard &standard) {
     parser.addOption(standard.help);
     parser.addOption(standard.version);
     parser.addOption(standard.language);
+    QStringList added;
     for (const Mode &mode : modes()) {
         parser.addOption(mode.option);
+        // A companion two modes share (--output) is one option.
         for (const QCommandLineOption &companion : mode.companions)
-            parser.addOption(companion);
+            if (!added.contains(companion.names().constFirst())) {
+                parser.addOption(companion);
+                added << companion.names().constFirst();
+            }
     }
 }
 
@@ -110,12 +115,16 @@ Answer parseRefusal(const Request &request) {
 std::optional<Answer> misuse(const Request &request, const Standard &standard) {
     const QCommandLineParser &parser = request.parser;
     const QStringList words = parser.positionalArguments();
-    // One or two files open in the window: an assignment, its answers, or both.
+    const bool takesFiles = std::any_of(modes().cbegin(), modes().cend(), [&](const Mode &mode) {
+        return mode.takesFiles && parser.isSet(mode.option);
+    });
+    // Without a mode, one or two files open in the window: an assignment, its answers, or both.
     const bool filesToOpen = !words.isEmpty() && words.size() <= 2 && !parser.isSet(standard.help) &&
                              !parser.isSet(standard.version) &&
                              std::none_of(modes().cbegin(), modes().cend(),
                                           [&parser](const Mode &mode) { return parser.isSet(mode.option); });
-    if (!filesToOpen && (!words.isEmpty() || request.arguments.contains(QStringLiteral("--")))) {
+    if (!takesFiles && !filesToOpen &&
+        (!words.isEmpty() || request.arguments.contains(QStringLiteral("--")))) {
         // The word too many: the third file, or the first word beside a mode.
         const QString named = words.isEmpty()    ? QStringLiteral("--")
                               : words.size() > 2 ? words[2]
@@ -159,10 +168,17 @@ std::optional<Answer> misuse(const Request &request, const Standard &standard) {
     }
 
     for (const Mode &mode : modes())
-        for (const QCommandLineOption &companion : mode.companions)
-            if (parser.isSet(companion) && !parser.isSet(mode.option))
+        for (const QCommandLineOption &companion : mode.companions) {
+            const auto withIt = [&](const Mode &other) {
+                return parser.isSet(other.option) &&
+                       std::any_of(
+                           other.companions.cbegin(), other.companions.cend(),
+                           [&](const QCommandLineOption &own) { return own.names() == companion.names(); });
+            };
+            if (parser.isSet(companion) && std::none_of(modes().cbegin(), modes().cend(), withIt))
                 return request.refuse(CommandLine::tr("„%1“ се дава само с „%2“"),
                                       {dashed(companion), dashed(mode.option)});
+        }
     return std::nullopt;
 }
 

@@ -26,7 +26,7 @@ struct SheetRequest {
 struct Answer {
     int exitCode = 0;
     QString out; // for standard output
-    QString err; // for standard error: at most one line
+    QString err; // for standard error: one line, or one for each file refused
     // The work left for a sheet: it needs fonts, so it is done after the
     // arguments are read, with an application object that has them.
     std::optional<SheetRequest> sheet;

@@ -37,6 +37,8 @@ struct Mode {
     QCommandLineOption option;
     QList<QCommandLineOption> companions;
     std::function<Answer(const Request &)> run;
+    // The words after the options are files for it (--grade's answers).
+    bool takesFiles = false;
 };
 
 // The modes in the order of the help text.

@@ -10,10 +10,12 @@ Mode deriveMode();
 Mode simplifyMode();
 Mode checkMode();
 Mode exerciseMode();
+Mode gradeMode();
 
 const QList<Mode> &modes() {
     static const QList<Mode> all{
-        proofMode(), sheetMode(), kmapMode(), deriveMode(), simplifyMode(), checkMode(), exerciseMode(),
+        proofMode(),    sheetMode(), kmapMode(),     deriveMode(),
+        simplifyMode(), checkMode(), exerciseMode(), gradeMode(),
     };
     return all;
 }

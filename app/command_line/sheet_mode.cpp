@@ -17,7 +17,8 @@ Mode sheetMode() {
         QStringLiteral("N|all"));
     const QCommandLineOption output(
         QStringLiteral("output"),
-        CommandLine::tr("С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html.\n"
+        CommandLine::tr("С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html. "
+                        "С --grade: таблицата с оценките, CSV.\n"
                         "Пример: boolean-laws --sheet 3 --output закон-3.html"),
         CommandLine::tr("ФАЙЛ"));
     return {
