@@ -10,6 +10,7 @@
 #include "derivation_window.h"
 #include "exercise_window.h"
 #include "grading.h"
+#include "homework_file.h"
 #include "inf_tarvisko.h"
 #include "karnaugh_window.h"
 #include "law_aliases.h"
@@ -164,7 +165,7 @@ private slots:
         const QByteArray bytes = readAll(saved);
         QVERIFY(bytes.startsWith(
             "отговори: Проба, първа\nзадание: " +
-            AssignmentSession::sha256Of(readAll(folder.filePath(QStringLiteral("задание.txt")))).toLatin1() +
+            homework_file::sha256Of(readAll(folder.filePath(QStringLiteral("задание.txt")))).toLatin1() +
             "\nученик: Иван Петров\n"));
         const auto answers =
             homework::readAnswers(bytes.toStdString(), std::get<homework::Assignment>(assignment));
@@ -290,8 +291,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes"); // empty: no such file
         QTest::addColumn<QString>("start");
         QTest::newRow("missing") << QByteArray() << "Няма файл";
-        QTest::newRow("an unknown kind")
-            << QByteArray("задание: Х\nдокажии: A = A\n") << "„лош.txt“ не е задание: ред 2";
+        QTest::newRow("an unknown kind") << QByteArray("задание: Х\nдокажии: A = A\n")
+                                         << "„лош.txt“ не е задание: ред 2: непознат вид задача „докажии“";
         QTest::newRow("answers of another assignment")
             << QByteArray("отговори: Х\nзадание: 00\nученик: И\n") << "Отговорите в „лош.txt“";
         QTest::newRow("binary") << QByteArray("\x00\xff\xfe", 3) << "„лош.txt“ не е задание";

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bg_BG" sourcelanguage="bg_BG">
 <context>
-    <name>AssignmentFiles</name>
-    <message>
-        <source>Няма файл „%1“.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>„%1“ е папка, а не файл.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Файлът „%1“ не може да се прочете: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Файлът „%1“ е по-голям от 1 MB: не е задание, нито отговори.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>AssignmentWindow</name>
     <message>
         <source>решена</source>
@@ -32,10 +13,6 @@
     </message>
     <message>
         <source>незапочната</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ред %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="bg_BG">
 <context>
-    <name>AssignmentFiles</name>
-    <message>
-        <source>Няма файл „%1“.</source>
-        <translation>There is no file “%1”.</translation>
-    </message>
-    <message>
-        <source>„%1“ е папка, а не файл.</source>
-        <translation>“%1” is a folder, not a file.</translation>
-    </message>
-    <message>
-        <source>Файлът „%1“ не може да се прочете: %2.</source>
-        <translation>The file “%1” cannot be read: %2.</translation>
-    </message>
-    <message>
-        <source>Файлът „%1“ е по-голям от 1 MB: не е задание, нито отговори.</source>
-        <translation>The file “%1” is larger than 1 MB: it is neither an assignment nor answers.</translation>
-    </message>
-</context>
-<context>
     <name>AssignmentWindow</name>
     <message>
         <source>решена</source>
@@ -33,10 +14,6 @@
     <message>
         <source>незапочната</source>
         <translation>not started</translation>
-    </message>
-    <message>
-        <source>ред %1: %2</source>
-        <translation>line %1: %2</translation>
     </message>
     <message>
         <source>За&amp;дание:</source>

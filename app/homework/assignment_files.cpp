@@ -2,10 +2,10 @@
 #include "assignment_files.h"
 
 #include "assignment_session.h"
+#include "homework_file.h"
+#include "utf8_lines.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -14,20 +14,6 @@
 namespace assignment_files {
 
 namespace {
-
-class Texts {
-    Q_DECLARE_TR_FUNCTIONS(AssignmentFiles)
-
-public:
-    static QString missing(const QString &path) { return tr("Няма файл „%1“.").arg(path); }
-    static QString folder(const QString &path) { return tr("„%1“ е папка, а не файл.").arg(path); }
-    static QString unreadable(const QString &path, const QString &reason) {
-        return tr("Файлът „%1“ не може да се прочете: %2.").arg(path, reason);
-    }
-    static QString tooLarge(const QString &path) {
-        return tr("Файлът „%1“ е по-голям от 1 MB: не е задание, нито отговори.").arg(path);
-    }
-};
 
 // The lines that are neither blank nor comments, up to `count` of them.
 QList<QByteArray> keyLines(const QByteArray &bytes, int count) {
@@ -49,20 +35,15 @@ constexpr int mostLookedAt = 500;
 } // namespace
 
 std::variant<QByteArray, QString> read(const QString &path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Texts::missing(path);
-    if (info.isDir())
-        return Texts::folder(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Texts::unreadable(path, file.errorString());
-    const QByteArray bytes = file.read(mostBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return Texts::unreadable(path, file.errorString());
-    if (bytes.size() > mostBytes)
-        return Texts::tooLarge(path);
-    return bytes;
+    auto contents = homework_file::contentsOf(path);
+    if (auto *failure = std::get_if<QString>(&contents)) {
+        // The command line's phrase, as a sentence of its own in a message box.
+        QString sentence = *failure;
+        if (!sentence.isEmpty())
+            sentence[0] = sentence[0].toUpper();
+        return sentence + QLatin1Char('.');
+    }
+    return contents;
 }
 
 // The header of answers names the assignment by the SHA-256 of its file: a
@@ -94,13 +75,13 @@ QString assignmentBeside(const QString &answersPath, const QString &sha256) {
     const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
     int looked = 0;
     for (const QFileInfo &file : files) {
-        if (file.size() > mostBytes)
+        if (std::size_t(file.size()) > homework::maxFileSize)
             continue;
         if (++looked > mostLookedAt)
             break;
         const auto bytes = read(file.filePath());
         if (const auto *content = std::get_if<QByteArray>(&bytes);
-            content && !holdsAnswers(*content) && AssignmentSession::sha256Of(*content) == sha256)
+            content && !holdsAnswers(*content) && homework_file::sha256Of(*content) == sha256)
             return file.filePath();
     }
     return {};

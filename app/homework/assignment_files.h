@@ -13,10 +13,8 @@
 
 namespace assignment_files {
 
-// Larger files are neither assignments nor answers.
-inline constexpr qint64 mostBytes = 1024 * 1024;
-
-// The file's bytes as they are (its SHA-256 is of these), or why they cannot be had.
+// The file's bytes as they are (its SHA-256 is of these), or why they
+// cannot be had in one sentence (none, a folder, unreadable, over 1 MB).
 std::variant<QByteArray, QString> read(const QString &path);
 // Answers rather than an assignment: no assignment's title, and an
 // assignment's SHA-256 in the header.

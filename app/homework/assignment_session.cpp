@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assignment_session.h"
 
+#include "homework_file.h"
+#include "homework_messages.h"
 #include "law_aliases.h"
-
-#include <QCryptographicHash>
 
 #include <algorithm>
 
@@ -15,10 +15,6 @@ std::string_view viewOf(const QByteArray &bytes) { return {bytes.constData(), st
 
 } // namespace
 
-QString AssignmentSession::sha256Of(const QByteArray &bytes) {
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
-}
-
 QByteArray AssignmentSession::withoutBom(const QByteArray &bytes) {
     return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
 }
@@ -28,7 +24,7 @@ std::optional<homework::AssignmentError> AssignmentSession::open(const QByteArra
     if (auto *error = std::get_if<homework::AssignmentError>(&read))
         return *error;
     assignment_ = std::get<homework::Assignment>(std::move(read));
-    sha256_ = sha256Of(bytes);
+    sha256_ = homework_file::sha256Of(bytes);
     open_ = true;
     chosen_ = 0;
     work_.assign(assignment_.tasks.size(), {});
@@ -69,8 +65,8 @@ const homework::TaskWork *AssignmentSession::work(int task) const {
 homework::TaskWork &AssignmentSession::workOf(int task) { return work_[std::size_t(task)]; }
 
 void AssignmentSession::regrade(int task) {
-    grades_[std::size_t(task)] =
-        homework::gradeTask(assignment_.tasks[std::size_t(task)], work(task), law_aliases::all());
+    grades_[std::size_t(task)] = homework::gradeTask(assignment_.tasks[std::size_t(task)], work(task),
+                                                     law_aliases::all(), HomeworkMessages::mistakeAliases());
 }
 
 void AssignmentSession::setWork(int task, std::vector<std::string> lines) {

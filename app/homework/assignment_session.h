@@ -74,8 +74,6 @@ public:
     // Saved answers of this assignment taken up again.
     std::optional<ContinueProblem> continueFrom(const QByteArray &bytes);
 
-    // The lower-case hex SHA-256 of a file's bytes.
-    static QString sha256Of(const QByteArray &bytes);
     // The text after a UTF-8 byte-order mark, which some editors write.
     static QByteArray withoutBom(const QByteArray &bytes);
 

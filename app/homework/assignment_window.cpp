@@ -3,6 +3,7 @@
 
 #include "assignment_files.h"
 #include "formula_printer.h"
+#include "homework_messages.h"
 #include "language.h"
 #include "menu_item.h"
 #include "plain_button.h"
@@ -43,19 +44,6 @@ QString stepText(const exercises::StepName &name) {
     return QCoreApplication::translate("derivations", exercises::stepChoiceName(name));
 }
 
-// The mark's sign, as --grade prints it.
-QString markSign(homework::Mark mark) {
-    switch (mark) {
-    case homework::Mark::Solved:
-        return QStringLiteral("✓");
-    case homework::Mark::Tried:
-        return QStringLiteral("✗");
-    case homework::Mark::Untouched:
-        break;
-    }
-    return QStringLiteral("–");
-}
-
 QString markWord(homework::Mark mark) {
     switch (mark) {
     case homework::Mark::Solved:
@@ -69,16 +57,6 @@ QString markWord(homework::Mark mark) {
 }
 
 bool isLaw(const homework::Task &task) { return task.kind == homework::TaskKind::Law; }
-
-QString lineText(int line, const std::string &detail) {
-    const QString what = QString::fromStdString(detail);
-    return line > 0 ? AssignmentWindow::tr("ред %1: %2").arg(line).arg(what) : what;
-}
-
-QString assignmentProblemText(const homework::AssignmentError &error) {
-    return lineText(error.line, error.detail);
-}
-QString answersProblemText(const homework::AnswersError &error) { return lineText(error.line, error.detail); }
 
 } // namespace
 
@@ -257,7 +235,8 @@ void AssignmentWindow::showSession() {
         const homework::Mark mark = session_.mark(i);
         const QString statement = taskStatement(assignment.tasks[std::size_t(i)]);
         QListWidgetItem *item = tasks_->item(i);
-        item->setText(QStringLiteral("%1  %2. %3").arg(markSign(mark)).arg(i + 1).arg(statement));
+        item->setText(
+            QStringLiteral("%1  %2. %3").arg(HomeworkMessages::markSymbol(mark)).arg(i + 1).arg(statement));
         item->setData(Qt::AccessibleTextRole, tr("%1. %2, %3").arg(i + 1).arg(statement, markWord(mark)));
     }
     if (open && tasks_->currentRow() != session_.chosen())
@@ -354,7 +333,8 @@ bool AssignmentWindow::openAssignment(const QString &path) {
         return false;
     }
     if (const std::optional<homework::AssignmentError> error = session_.open(std::get<QByteArray>(read))) {
-        refuse(tr("„%1“ не е задание: %2").arg(QFileInfo(path).fileName(), assignmentProblemText(*error)));
+        refuse(tr("„%1“ не е задание: %2")
+                   .arg(QFileInfo(path).fileName(), HomeworkMessages::assignmentProblem(*error)));
         return false;
     }
     assignmentPath_ = path;
@@ -372,7 +352,7 @@ bool AssignmentWindow::continueAnswers(const QString &path, const QByteArray &by
     refuse(problem->kind == ContinueProblem::Kind::OtherAssignment
                ? tr("Отговорите в „%1“ са на друго задание.").arg(name)
                : tr("Отговорите в „%1“ не могат да се продължат: %2")
-                     .arg(name, answersProblemText(problem->error)));
+                     .arg(name, HomeworkMessages::answersProblem(problem->error)));
     return false;
 }
 
