@@ -281,7 +281,7 @@ private slots:
             QVERIFY(pdftotext.waitForFinished(30000));
             text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         }
-        for (const char *shown : {"Проба, първа", "A v (A ^ B) = A", "A ^ B v C ^ D"})
+        for (const char *shown : {"Проба, първа", "A v A ^ B", "A ^ B v C ^ D"})
             QVERIFY2(text.contains(QString::fromUtf8(shown).toHtmlEscaped()) ||
                          text.contains(QString::fromUtf8(shown)),
                      shown);

@@ -167,8 +167,8 @@ private slots:
                          qPrintable(name));
         }
         QCOMPARE(options,
-                 15); // help, version, language, proof, values, sheet, output, kmap, derive, simplify, check,
-                      // exercise, level, seed, answer
+                 17); // help, version, language, proof, values, sheet, key, output, kmap, derive, simplify,
+                      // check, exercise, level, seed, answer, grade
     }
 
     void the_program_answers_without_a_display() {

@@ -176,10 +176,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Листът не е записан в „%1“: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Запази листа</source>
         <translation type="unfinished"></translation>
     </message>
@@ -479,6 +475,14 @@
 Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей.
 boolean-laws ФАЙЛ отваря в прозореца задание или отговори по задание;
 boolean-laws ЗАДАНИЕ ОТГОВОРИ продължава отговорите по заданието.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1587,6 +1591,26 @@ boolean-laws ЗАДАНИЕ ОТГОВОРИ продължава отговор
     </message>
     <message>
         <source>Карта на Карно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задача %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Законът: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Законът:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговори</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -176,10 +176,6 @@
         <translation>Print</translation>
     </message>
     <message>
-        <source>Листът не е записан в „%1“: %2</source>
-        <translation>The sheet was not written to “%1”: %2</translation>
-    </message>
-    <message>
         <source>Запази листа</source>
         <translation>Save the sheet</translation>
     </message>
@@ -496,6 +492,14 @@ formula and evaluates both its sides step by step, line by line.
 Without arguments it opens a window; --proof and --sheet work without a display.
 boolean-laws FILE opens an assignment, or answers to one, in the window;
 boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</translation>
+    </message>
+    <message>
+        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
+        <translation>Only with --sheet ASSIGNMENT: the sheet with the tasks' answers instead of the empty worksheet.</translation>
+    </message>
+    <message>
+        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
+        <translation>"--key" is given only with "--sheet ASSIGNMENT"</translation>
     </message>
 </context>
 <context>
@@ -1604,6 +1608,26 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     <message>
         <source>Доказателства</source>
         <translation>Proofs</translation>
+    </message>
+    <message>
+        <source>Задача %1</source>
+        <translation>Task %1</translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation>Minimal DNF: %1</translation>
+    </message>
+    <message>
+        <source>Законът: %1</source>
+        <translation>The law: %1</translation>
+    </message>
+    <message>
+        <source>Законът:</source>
+        <translation>The law:</translation>
+    </message>
+    <message>
+        <source>Отговори</source>
+        <translation>Answers</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "assignment_sheet.h"
+
 #include "console_output.h"
 #include "language.h"
 #include "mode.h"
@@ -285,7 +287,9 @@ int writeSheet(const QString &programName, const SheetRequest &request, char *ar
     char *applicationArgv[] = {argv0, nullptr};
     QGuiApplication application(applicationArgc, applicationArgv);
     language::apply(language);
-    const std::optional<QString> failure = writeProofSheet(request.rows, request.path);
+    const std::optional<QString> failure =
+        request.assignment ? writeAssignmentSheet(*request.assignment, request.key, request.path)
+                           : writeProofSheet(request.rows, request.path);
     if (!failure)
         return 0;
     return print(Answer{

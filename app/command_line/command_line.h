@@ -7,6 +7,7 @@
 // result box shows them, --sheet writes them into a PDF or HTML sheet; a
 // wrong argument is refused in one line. None of this needs a display.
 
+#include "assignment.h"
 #include "language.h"
 
 #include <QList>
@@ -17,10 +18,12 @@
 
 namespace command_line {
 
-// What --sheet asks to be written.
+// What --sheet asks to be written: laws, or an assignment's worksheet.
 struct SheetRequest {
     QList<int> rows; // row indexes, 0 for law 1
     QString path;
+    std::optional<homework::Assignment> assignment;
+    bool key = false; // the assignment's answer key rather than its worksheet
 };
 
 struct Answer {

@@ -2,6 +2,7 @@
 #include "assignment_window.h"
 
 #include "assignment_files.h"
+#include "assignment_sheet.h"
 #include "formula_printer.h"
 #include "homework_messages.h"
 #include "language.h"
@@ -396,14 +397,6 @@ void AssignmentWindow::save() {
         refuse(*failure);
 }
 
-QString AssignmentWindow::worksheetHtml() const {
-    QString page = QStringLiteral("<html><body><h2>%1</h2><ol>")
-                       .arg(QString::fromStdString(session_.assignment().title).toHtmlEscaped());
-    for (const homework::Task &task : session_.assignment().tasks)
-        page += QStringLiteral("<li>%1</li>").arg(taskStatement(task).toHtmlEscaped());
-    return page + QStringLiteral("</ol></body></html>");
-}
-
 void AssignmentWindow::print() {
     if (!session_.isOpen())
         return;
@@ -415,20 +408,15 @@ void AssignmentWindow::print() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<QString> failure = printSheet(&printer, worksheetHtml());
+    const std::optional<QString> failure =
+        printSheet(&printer, assignmentSheetHtml(session_.assignment(), false));
     QGuiApplication::restoreOverrideCursor();
     if (failure)
         refuse(*failure + QLatin1Char('.'));
 }
 
 std::optional<QString> AssignmentWindow::saveSheet(const QString &path) const {
-    const QString html = worksheetHtml();
-    if (sheetFormatOf(path) == SheetFormat::Pdf)
-        return writeSheetPdf(html, QString::fromStdString(session_.assignment().title), path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(html.toUtf8()) < 0 || !file.commit())
-        return tr("Листът не е записан в „%1“: %2").arg(path, file.errorString());
-    return std::nullopt;
+    return writeAssignmentSheet(session_.assignment(), false, path);
 }
 
 void AssignmentWindow::saveSheetWithDialog() {

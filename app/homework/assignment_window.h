@@ -56,7 +56,6 @@ private:
     void save();
     void print();
     void saveSheetWithDialog();
-    QString worksheetHtml() const;
     bool openAssignment(const QString &path);
     bool continueAnswers(const QString &path, const QByteArray &bytes);
     void refuse(const QString &message);
