@@ -16,10 +16,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>За&amp;дание:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Задание</source>
         <translation type="unfinished"></translation>
     </message>
@@ -32,19 +28,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Задачи:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Задачи</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Задачите на заданието: ✓ решена, ✗ опитана, – незапочната</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Отговор:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -181,6 +169,18 @@
     </message>
     <message>
         <source>Да се запазят ли отговорите преди затварянето?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задание:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Зада&amp;чи:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отго&amp;вор:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -16,10 +16,6 @@
         <translation>not started</translation>
     </message>
     <message>
-        <source>За&amp;дание:</source>
-        <translation>Assi&amp;gnment:</translation>
-    </message>
-    <message>
         <source>Задание</source>
         <translation>Assignment</translation>
     </message>
@@ -32,10 +28,6 @@
         <translation>Hints</translation>
     </message>
     <message>
-        <source>&amp;Задачи:</source>
-        <translation>&amp;Tasks:</translation>
-    </message>
-    <message>
         <source>Задачи</source>
         <translation>Tasks</translation>
     </message>
@@ -44,16 +36,12 @@
         <translation>The assignment's tasks: ✓ solved, ✗ tried, – not started</translation>
     </message>
     <message>
-        <source>&amp;Отговор:</source>
-        <translation>&amp;Answer:</translation>
-    </message>
-    <message>
         <source>Отговор</source>
         <translation>Answer</translation>
     </message>
     <message>
         <source>О&amp;тговори</source>
-        <translation>Ans&amp;wer</translation>
+        <translation>A&amp;nswer</translation>
     </message>
     <message>
         <source>Избраният закон или грешка е отговорът</source>
@@ -85,7 +73,7 @@
     </message>
     <message>
         <source>Запази &amp;листа…</source>
-        <translation>Save the &amp;sheet…</translation>
+        <translation>Save the s&amp;heet…</translation>
     </message>
     <message>
         <source>Записва листа със задачите като PDF или HTML</source>
@@ -182,6 +170,18 @@
     <message>
         <source>Да се запазят ли отговорите преди затварянето?</source>
         <translation>Save the answers before closing?</translation>
+    </message>
+    <message>
+        <source>Задание:</source>
+        <translation>Assignment:</translation>
+    </message>
+    <message>
+        <source>Зада&amp;чи:</source>
+        <translation>&amp;Tasks:</translation>
+    </message>
+    <message>
+        <source>Отго&amp;вор:</source>
+        <translation>&amp;Answer:</translation>
     </message>
 </context>
 <context>

@@ -188,14 +188,14 @@ void AssignmentWindow::changeEvent(QEvent *event) {
 
 void AssignmentWindow::retranslate() {
     menu_item::retranslate(actions());
-    titleLabel_->setText(tr("За&дание:"));
+    titleLabel_->setText(tr("Задание:"));
     screen_reader::describe(title_, tr("Задание"), QString());
     hintsLabel_->setText(tr("Подсказки:"));
     screen_reader::describe(hints_, tr("Подсказки"), QString());
-    tasksLabel_->setText(tr("&Задачи:"));
+    tasksLabel_->setText(tr("Зада&чи:"));
     screen_reader::describe(tasks_, tr("Задачи"),
                             tr("Задачите на заданието: ✓ решена, ✗ опитана, – незапочната"));
-    answerLabel_->setText(tr("&Отговор:"));
+    answerLabel_->setText(tr("Отго&вор:"));
     screen_reader::describe(answers_, tr("Отговор"), QString());
     const std::vector<exercises::StepName> choices = exercises::stepChoices();
     for (std::size_t i = 0; i < choices.size(); ++i)
