@@ -12,14 +12,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMetaObject>
 
 int main(int argc, char *argv[]) {
     // Any argument is answered (--help, --version) or refused without a
-    // display; only a bare start, or --language alone, opens the window.
+    // display; only a bare start, --language alone, or files to open open the window.
     const std::optional<language::Language> asked = command_line::askedLanguage(argc, argv);
     if (argc > 1)
         if (const std::optional<int> exitCode = command_line::answerAndExit(argc, argv))
             return *exitCode;
+    // "boolean-laws FILE": an assignment (or its answers) to open in the window.
+    const QStringList files = command_line::filesToOpen(argc, argv);
 
     const char *programName = argc > 0 ? argv[0] : program::executableName;
     if (!display::reachable(programName))
@@ -36,10 +39,13 @@ int main(int argc, char *argv[]) {
     // One selection, shown and set by every window.
     LawSelection selection;
     Inf_Tarvisko window(&selection);
-    attachWindowOpening(window);
+    const WindowOpening opening = attachWindowOpening(window);
     for (QAction *item : proofSheetItems(window, selection))
         window.addToContextMenus(item);
     attachLanguageMenu(window);
     window.show();
+    if (!files.isEmpty()) // once the main window is on the screen, for a message box to stand over
+        QMetaObject::invokeMethod(
+            &window, [&opening, files] { opening.openAssignment(files); }, Qt::QueuedConnection);
     return application.exec();
 }

@@ -2,6 +2,189 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bg_BG" sourcelanguage="bg_BG">
 <context>
+    <name>AssignmentWindow</name>
+    <message>
+        <source>решена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>опитана, още не е решена</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>незапочната</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказки:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задачи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задачите на заданието: ✓ решена, ✗ опитана, – незапочната</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>О&amp;тговори</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Избраният закон или грешка е отговорът</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Започни</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отваря прозореца, в който се решава избраната задача</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази &amp;отговорите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Записва отговорите в един файл за учителя (Ctrl+S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Печат…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отпечатва листа със задачите (Ctrl+P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази &amp;листа…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Записва листа със задачите като PDF или HTML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Резултат:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Резултат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задание – %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>разрешени</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>забранени: бутоните за подсказка и решение не работят</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Решени: %1 от %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ученик: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Има незапазени промени.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговорите в „%1“ са на задание, което не е в същата папка. Изберете файла на заданието.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отвори задание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задания (*.txt);;Всички файлове (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ не е задание: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговорите в „%1“ са на друго задание.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговорите в „%1“ не могат да се продължат: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговорите не са записани в „%1“: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази отговорите</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Твоето име:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отговори – %1.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговори (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печат</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази листа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Да се запазят ли отговорите преди затварянето?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задание:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Зада&amp;чи:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отго&amp;вор:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChainOutput</name>
     <message>
         <source>Запази извеждането</source>
@@ -32,13 +215,6 @@
     </message>
     <message>
         <source>Показва версията и излиза.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Теореми и тъждества в булевата алгебра.
-Изберете закон и стойностите 0/1 на A, B (и C): програмата записва формулата
-на закона и пресмята двете му страни стъпка по стъпка, ред по ред.
-Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -290,6 +466,23 @@
     <message>
         <source>С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html. С --grade: таблицата с оценките, CSV.
 Пример: boolean-laws --sheet 3 --output закон-3.html</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Теореми и тъждества в булевата алгебра.
+Изберете закон и стойностите 0/1 на A, B (и C): програмата записва формулата
+на закона и пресмята двете му страни стъпка по стъпка, ред по ред.
+Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей.
+boolean-laws ФАЙЛ отваря в прозореца задание или отговори по задание;
+boolean-laws ЗАДАНИЕ ОТГОВОРИ продължава отговорите по заданието.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -621,6 +814,78 @@
     </message>
     <message>
         <source>%1, %2: решени %3, опитани %4, подсказки %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задачи в него: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заданието не е записано в „%1“: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази заданието</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заглавие на заданието:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Домашна работа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Да могат ли учениците да ползват подсказки?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задания (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отвори задание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задания и отговори (*.txt);;Всички файлове (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ново задание:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ново задание</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Колко задачи има в заданието, което се съставя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Добави към заданието</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Добавя показаното упражнение, с нивото и семето му, към заданието, което се съставя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запази заданието…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Записва съставеното задание във файл за учениците</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отвори задание…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отваря задание от учителя или запазени отговори по него</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1326,6 +1591,26 @@
     </message>
     <message>
         <source>Карта на Карно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задача %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Законът: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Законът:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговори</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

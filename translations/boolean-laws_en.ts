@@ -2,6 +2,189 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="bg_BG">
 <context>
+    <name>AssignmentWindow</name>
+    <message>
+        <source>решена</source>
+        <translation>solved</translation>
+    </message>
+    <message>
+        <source>опитана, още не е решена</source>
+        <translation>tried, not solved yet</translation>
+    </message>
+    <message>
+        <source>незапочната</source>
+        <translation>not started</translation>
+    </message>
+    <message>
+        <source>Задание</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <source>Подсказки:</source>
+        <translation>Hints:</translation>
+    </message>
+    <message>
+        <source>Подсказки</source>
+        <translation>Hints</translation>
+    </message>
+    <message>
+        <source>Задачи</source>
+        <translation>Tasks</translation>
+    </message>
+    <message>
+        <source>Задачите на заданието: ✓ решена, ✗ опитана, – незапочната</source>
+        <translation>The assignment's tasks: ✓ solved, ✗ tried, – not started</translation>
+    </message>
+    <message>
+        <source>Отговор</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>О&amp;тговори</source>
+        <translation>A&amp;nswer</translation>
+    </message>
+    <message>
+        <source>Избраният закон или грешка е отговорът</source>
+        <translation>The chosen law or mistake is the answer</translation>
+    </message>
+    <message>
+        <source>&amp;Започни</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Отваря прозореца, в който се решава избраната задача</source>
+        <translation>Opens the window the chosen task is done in</translation>
+    </message>
+    <message>
+        <source>Запази &amp;отговорите</source>
+        <translation>Save the ans&amp;wers</translation>
+    </message>
+    <message>
+        <source>Записва отговорите в един файл за учителя (Ctrl+S)</source>
+        <translation>Writes the answers into one file for the teacher (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;Печат…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Отпечатва листа със задачите (Ctrl+P)</source>
+        <translation>Prints the worksheet of the tasks (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Запази &amp;листа…</source>
+        <translation>Save the s&amp;heet…</translation>
+    </message>
+    <message>
+        <source>Записва листа със задачите като PDF или HTML</source>
+        <translation>Writes the worksheet of the tasks as a PDF or an HTML page</translation>
+    </message>
+    <message>
+        <source>Резултат:</source>
+        <translation>Result:</translation>
+    </message>
+    <message>
+        <source>Резултат</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Задание – %1</source>
+        <translation>Assignment – %1</translation>
+    </message>
+    <message>
+        <source>разрешени</source>
+        <translation>allowed</translation>
+    </message>
+    <message>
+        <source>забранени: бутоните за подсказка и решение не работят</source>
+        <translation>not allowed: the hint and solution buttons are off</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3</source>
+        <translation>%1. %2, %3</translation>
+    </message>
+    <message>
+        <source>Решени: %1 от %2.</source>
+        <translation>Solved: %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Ученик: %1.</source>
+        <translation>Student: %1.</translation>
+    </message>
+    <message>
+        <source>Има незапазени промени.</source>
+        <translation>There are unsaved changes.</translation>
+    </message>
+    <message>
+        <source>Отговорите в „%1“ са на задание, което не е в същата папка. Изберете файла на заданието.</source>
+        <translation>The answers in “%1” are to an assignment that is not in the same folder. Choose the assignment's file.</translation>
+    </message>
+    <message>
+        <source>Отвори задание</source>
+        <translation>Open an assignment</translation>
+    </message>
+    <message>
+        <source>Задания (*.txt);;Всички файлове (*)</source>
+        <translation>Assignments (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>„%1“ не е задание: %2</source>
+        <translation>“%1” is not an assignment: %2</translation>
+    </message>
+    <message>
+        <source>Отговорите в „%1“ са на друго задание.</source>
+        <translation>The answers in “%1” are to another assignment.</translation>
+    </message>
+    <message>
+        <source>Отговорите в „%1“ не могат да се продължат: %2</source>
+        <translation>The answers in “%1” cannot be continued: %2</translation>
+    </message>
+    <message>
+        <source>Отговорите не са записани в „%1“: %2.</source>
+        <translation>The answers were not written to “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Запази отговорите</source>
+        <translation>Save the answers</translation>
+    </message>
+    <message>
+        <source>Твоето име:</source>
+        <translation>Your name:</translation>
+    </message>
+    <message>
+        <source>отговори – %1.txt</source>
+        <translation>answers – %1.txt</translation>
+    </message>
+    <message>
+        <source>Отговори (*.txt)</source>
+        <translation>Answers (*.txt)</translation>
+    </message>
+    <message>
+        <source>Печат</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Запази листа</source>
+        <translation>Save the sheet</translation>
+    </message>
+    <message>
+        <source>Да се запазят ли отговорите преди затварянето?</source>
+        <translation>Save the answers before closing?</translation>
+    </message>
+    <message>
+        <source>Задание:</source>
+        <translation>Assignment:</translation>
+    </message>
+    <message>
+        <source>Зада&amp;чи:</source>
+        <translation>&amp;Tasks:</translation>
+    </message>
+    <message>
+        <source>Отго&amp;вор:</source>
+        <translation>&amp;Answer:</translation>
+    </message>
+</context>
+<context>
     <name>ChainOutput</name>
     <message>
         <source>Запази извеждането</source>
@@ -35,48 +218,38 @@
         <translation>Displays the version and exits.</translation>
     </message>
     <message>
-        <source>Теореми и тъждества в булевата алгебра.
-Изберете закон и стойностите 0/1 на A, B (и C): програмата записва формулата
-на закона и пресмята двете му страни стъпка по стъпка, ред по ред.
-Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей.</source>
-        <translation>Theorems and identities of Boolean algebra.
-Choose a law and the 0/1 values of A, B (and C): the program writes the law&apos;s
-formula and evaluates both its sides step by step, line by line.
-Without arguments it opens a window; --proof and --sheet work without a display.</translation>
-    </message>
-    <message>
         <source>„%1“ иска стойност; вижте „%2 --help“</source>
-        <translation>&quot;%1&quot; needs a value; see &quot;%2 --help&quot;</translation>
+        <translation>"%1" needs a value; see "%2 --help"</translation>
     </message>
     <message>
         <source>непознат аргумент „%1“; вижте „%2 --help“</source>
-        <translation>unknown argument &quot;%1&quot;; see &quot;%2 --help&quot;</translation>
+        <translation>unknown argument "%1"; see "%2 --help"</translation>
     </message>
     <message>
         <source>„%1“ е дадена два пъти</source>
-        <translation>&quot;%1&quot; is given twice</translation>
+        <translation>"%1" is given twice</translation>
     </message>
     <message>
         <source>„%1“ и „%2“ не могат да се дадат заедно</source>
-        <translation>&quot;%1&quot; and &quot;%2&quot; cannot be given together</translation>
+        <translation>"%1" and "%2" cannot be given together</translation>
     </message>
     <message>
         <source>„%1“ не може да се даде заедно с „%2“</source>
-        <translation>&quot;%1&quot; cannot be given together with &quot;%2&quot;</translation>
+        <translation>"%1" cannot be given together with "%2"</translation>
     </message>
     <message>
         <source>„%1“ се дава само с „%2“</source>
-        <translation>&quot;%1&quot; is given only with &quot;%2&quot;</translation>
+        <translation>"%1" is given only with "%2"</translation>
     </message>
     <message>
         <source>Отпечатва картата на Карно на формулата F (от 2 до 4 променливи) и минималните ѝ ДНФ и КНФ; за формула с „=“ – картите на двете страни и дали съвпадат.
 Пример: boolean-laws --kmap A^BvC^D</source>
-        <translation>Prints the Karnaugh map of formula F (2 to 4 variables) and its minimal DNF and CNF; for a formula with &quot;=&quot;, the maps of both sides and whether they match.
+        <translation>Prints the Karnaugh map of formula F (2 to 4 variables) and its minimal DNF and CNF; for a formula with "=", the maps of both sides and whether they match.
 Example: boolean-laws --kmap A^BvC^D</translation>
     </message>
     <message>
         <source>„%1“: %2</source>
-        <translation>&quot;%1&quot;: %2</translation>
+        <translation>"%1": %2</translation>
     </message>
     <message>
         <source>Отпечатва доказателството на закон N (от 1 до 21), както го показва прозорецът, за всички стойности на A, B (и C) подред.
@@ -96,11 +269,11 @@ Example: boolean-laws --proof 7 --values 101</translation>
     </message>
     <message>
         <source>няма закон „%1“: номерът е от 1 до 21</source>
-        <translation>there is no law &quot;%1&quot;: the number is from 1 to 21</translation>
+        <translation>there is no law "%1": the number is from 1 to 21</translation>
     </message>
     <message>
         <source>закон %1 иска %2 цифри 0 или 1 (за %3), а не „%4“</source>
-        <translation>law %1 needs %2 digits 0 or 1 (for %3), not &quot;%4&quot;</translation>
+        <translation>law %1 needs %2 digits 0 or 1 (for %3), not "%4"</translation>
     </message>
     <message>
         <source>A и B</source>
@@ -122,15 +295,15 @@ Example: boolean-laws --sheet all --output laws.pdf</translation>
     </message>
     <message>
         <source>„--sheet“ иска и „--output ФАЙЛ“ (.pdf или .html)</source>
-        <translation>&quot;--sheet&quot; also needs &quot;--output FILE&quot; (.pdf or .html)</translation>
+        <translation>"--sheet" also needs "--output FILE" (.pdf or .html)</translation>
     </message>
     <message>
         <source>„--sheet“ иска номер на закон от 1 до 21 или „all“, а не „%1“</source>
-        <translation>&quot;--sheet&quot; needs a law number from 1 to 21 or &quot;all&quot;, not &quot;%1&quot;</translation>
+        <translation>"--sheet" needs a law number from 1 to 21 or "all", not "%1"</translation>
     </message>
     <message>
         <source>файлът „%1“ трябва да завършва на .pdf или .html</source>
-        <translation>the file &quot;%1&quot; must end in .pdf or .html</translation>
+        <translation>the file "%1" must end in .pdf or .html</translation>
     </message>
     <message>
         <source>Езикът на отговорите и на прозореца само за това пускане: bg (български, по подразбиране) или en (английски).</source>
@@ -142,7 +315,7 @@ Example: boolean-laws --sheet all --output laws.pdf</translation>
     </message>
     <message>
         <source>непознат език „%1“: --language е bg (български) или en (English)</source>
-        <translation>unknown language &quot;%1&quot;: --language is bg (Bulgarian) or en (English)</translation>
+        <translation>unknown language "%1": --language is bg (Bulgarian) or en (English)</translation>
     </message>
     <message>
         <source>няма файл „%1“</source>
@@ -159,7 +332,7 @@ Example: boolean-laws --sheet all --output laws.pdf</translation>
     <message>
         <source>Проверява извеждане от файла ФАЙЛ (или от стандартния вход при „-“): по една формула на ред, по желание със закона в скоби накрая („  [Закон на де Морган]“); празните редове и редовете с # се прескачат. За всяка стъпка отпечатва номера на реда и присъдата, накрая „Верни стъпки: N от M“.
 Пример: boolean-laws --check домашно.txt</source>
-        <translation>Checks a derivation from the file FILE (or from standard input for “-”): one formula a line, optionally with the law in brackets at the end (“  [De Morgan&apos;s law]”); empty lines and lines with # are skipped. For each step it prints the line number and the verdict, and at the end “Correct steps: N of M”.
+        <translation>Checks a derivation from the file FILE (or from standard input for “-”): one formula a line, optionally with the law in brackets at the end (“  [De Morgan's law]”); empty lines and lines with # are skipped. For each step it prints the line number and the verdict, and at the end “Correct steps: N of M”.
 Example: boolean-laws --check homework.txt</translation>
     </message>
     <message>
@@ -172,7 +345,7 @@ Example: boolean-laws --check homework.txt</translation>
     </message>
     <message>
         <source>в границите на търсенето не е намерено извеждане</source>
-        <translation>no derivation was found within the search&apos;s bounds</translation>
+        <translation>no derivation was found within the search's bounds</translation>
     </message>
     <message>
         <source>„--derive“ иска две формули с „=“ между тях (F = G) или номер на закон от 1 до 21, а не „%1“</source>
@@ -184,17 +357,17 @@ Example: boolean-laws --check homework.txt</translation>
     </message>
     <message>
         <source>Извежда G от F стъпка по стъпка, всяка стъпка с името на закона си; с номер N (от 1 до 21) – дясната страна на закон N от лявата само с четиринадесетте основни закона.
-Пример: boolean-laws --derive &apos;A v A ^ B = A&apos;
+Пример: boolean-laws --derive 'A v A ^ B = A'
 Пример: boolean-laws --derive 3</source>
         <translation>Derives G from F step by step, each step with the name of its law; with a number N (1 to 21), the right side of law N from its left side by the fourteen basic laws only.
-Example: boolean-laws --derive &apos;A v A ^ B = A&apos;
+Example: boolean-laws --derive 'A v A ^ B = A'
 Example: boolean-laws --derive 3</translation>
     </message>
     <message>
         <source>Опростява формулата F стъпка по стъпка до минимална ДНФ (с най-малко литерали) или до 0 или 1, всяка стъпка с името на закона си.
-Пример: boolean-laws --simplify &apos;A v A ^ B&apos;</source>
+Пример: boolean-laws --simplify 'A v A ^ B'</source>
         <translation>Simplifies formula F step by step to a minimal DNF (the fewest literals) or to 0 or 1, each step with the name of its law.
-Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
+Example: boolean-laws --simplify 'A v A ^ B'</translation>
     </message>
     <message>
         <source>Минимална ДНФ: %1</source>
@@ -203,7 +376,7 @@ Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
     <message>
         <source>Задава упражнение от вида ВИД (prove, simplify, table, map или law; също докажи, опрости, таблица, карта, закон) на нивото, дадено с --level, и отпечатва задачата и семето ѝ.
 Пример: boolean-laws --exercise prove --level easy --seed 7 --answer</source>
-        <translation>Sets an exercise of the kind KIND (prove, simplify, table, map or law, or the kind&apos;s Bulgarian name) at the level given with --level, and prints the task and its seed.
+        <translation>Sets an exercise of the kind KIND (prove, simplify, table, map or law, or the kind's Bulgarian name) at the level given with --level, and prints the task and its seed.
 Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translation>
     </message>
     <message>
@@ -212,7 +385,7 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
     </message>
     <message>
         <source>Само с --exercise: нивото, easy, medium или hard (също лесно, средно, трудно).</source>
-        <translation>Only with --exercise: the level, easy, medium or hard (or the level&apos;s Bulgarian name).</translation>
+        <translation>Only with --exercise: the level, easy, medium or hard (or the level's Bulgarian name).</translation>
     </message>
     <message>
         <source>НИВО</source>
@@ -224,27 +397,27 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
     </message>
     <message>
         <source>Само с --exercise: отпечатва и отговора на програмата.</source>
-        <translation>Only with --exercise: prints the program&apos;s answer too.</translation>
+        <translation>Only with --exercise: prints the program's answer too.</translation>
     </message>
     <message>
         <source>непознат вид упражнение „%1“: видът е prove, simplify, table, map или law</source>
-        <translation>unknown kind of exercise &quot;%1&quot;: the kind is prove, simplify, table, map or law</translation>
+        <translation>unknown kind of exercise "%1": the kind is prove, simplify, table, map or law</translation>
     </message>
     <message>
         <source>„--exercise“ иска и „--level“ (easy, medium или hard)</source>
-        <translation>&quot;--exercise&quot; needs &quot;--level&quot; too (easy, medium or hard)</translation>
+        <translation>"--exercise" needs "--level" too (easy, medium or hard)</translation>
     </message>
     <message>
         <source>непознато ниво „%1“: нивото е easy, medium или hard</source>
-        <translation>unknown level &quot;%1&quot;: the level is easy, medium or hard</translation>
+        <translation>unknown level "%1": the level is easy, medium or hard</translation>
     </message>
     <message>
         <source>семето е цяло число от 0 до 2147483647, а не „%1“</source>
-        <translation>the seed is a whole number from 0 to 2147483647, not &quot;%1&quot;</translation>
+        <translation>the seed is a whole number from 0 to 2147483647, not "%1"</translation>
     </message>
     <message>
         <source>от семе %1 нататък не е намерено упражнение в границите на търсенето</source>
-        <translation>no exercise was found from seed %1 on within the search&apos;s bounds</translation>
+        <translation>no exercise was found from seed %1 on within the search's bounds</translation>
     </message>
     <message>
         <source>Семе: %1</source>
@@ -303,8 +476,30 @@ Example: boolean-laws --grade assignment.txt answers/*.txt --output grades.csv</
     <message>
         <source>С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html. С --grade: таблицата с оценките, CSV.
 Пример: boolean-laws --sheet 3 --output закон-3.html</source>
-        <translation>With --sheet: the sheet&apos;s file, PDF (A4) or HTML by its ending .pdf or .html. With --grade: the table of grades, CSV.
+        <translation>With --sheet: the sheet's file, PDF (A4) or HTML by its ending .pdf or .html. With --grade: the table of grades, CSV.
 Example: boolean-laws --sheet 3 --output law-3.html</translation>
+    </message>
+    <message>
+        <source>Теореми и тъждества в булевата алгебра.
+Изберете закон и стойностите 0/1 на A, B (и C): програмата записва формулата
+на закона и пресмята двете му страни стъпка по стъпка, ред по ред.
+Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей.
+boolean-laws ФАЙЛ отваря в прозореца задание или отговори по задание;
+boolean-laws ЗАДАНИЕ ОТГОВОРИ продължава отговорите по заданието.</source>
+        <translation>Theorems and identities of Boolean algebra.
+Choose a law and the 0/1 values of A, B (and C): the program writes the law's
+formula and evaluates both its sides step by step, line by line.
+Without arguments it opens a window; --proof and --sheet work without a display.
+boolean-laws FILE opens an assignment, or answers to one, in the window;
+boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</translation>
+    </message>
+    <message>
+        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
+        <translation>Only with --sheet ASSIGNMENT: the sheet with the tasks' answers instead of the empty worksheet.</translation>
+    </message>
+    <message>
+        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
+        <translation>"--key" is given only with "--sheet ASSIGNMENT"</translation>
     </message>
 </context>
 <context>
@@ -476,7 +671,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Подсказка: в границите на търсенето не е намерено извеждане до целта.</source>
-        <translation>Hint: no derivation to the goal was found within the search&apos;s bounds.</translation>
+        <translation>Hint: no derivation to the goal was found within the search's bounds.</translation>
     </message>
     <message>
         <source>Подсказка: следващият закон е %1.</source>
@@ -496,7 +691,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>В границите на търсенето не е намерено извеждане до целта.</source>
-        <translation>No derivation to the goal was found within the search&apos;s bounds.</translation>
+        <translation>No derivation to the goal was found within the search's bounds.</translation>
     </message>
     <message>
         <source>Началната формула остава; няма стъпка за отмяна.</source>
@@ -547,7 +742,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Показва решението на програмата; задачата не се брои за решена</source>
-        <translation>Shows the program&apos;s solution; the task does not count as solved</translation>
+        <translation>Shows the program's solution; the task does not count as solved</translation>
     </message>
     <message>
         <source>&amp;Отговор:</source>
@@ -636,6 +831,78 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     <message>
         <source>%1, %2: решени %3, опитани %4, подсказки %5</source>
         <translation>%1, %2: solved %3, tried %4, hints %5</translation>
+    </message>
+    <message>
+        <source>Задачи в него: %1</source>
+        <translation>Tasks in it: %1</translation>
+    </message>
+    <message>
+        <source>Заданието не е записано в „%1“: %2.</source>
+        <translation>The assignment was not written to “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Запази заданието</source>
+        <translation>Save the assignment</translation>
+    </message>
+    <message>
+        <source>Заглавие на заданието:</source>
+        <translation>The assignment's title:</translation>
+    </message>
+    <message>
+        <source>Домашна работа</source>
+        <translation>Homework</translation>
+    </message>
+    <message>
+        <source>Да могат ли учениците да ползват подсказки?</source>
+        <translation>May the students use hints?</translation>
+    </message>
+    <message>
+        <source>Задания (*.txt)</source>
+        <translation>Assignments (*.txt)</translation>
+    </message>
+    <message>
+        <source>Отвори задание</source>
+        <translation>Open an assignment</translation>
+    </message>
+    <message>
+        <source>Задания и отговори (*.txt);;Всички файлове (*)</source>
+        <translation>Assignments and answers (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Ново задание:</source>
+        <translation>New assignment:</translation>
+    </message>
+    <message>
+        <source>Ново задание</source>
+        <translation>New assignment</translation>
+    </message>
+    <message>
+        <source>Колко задачи има в заданието, което се съставя</source>
+        <translation>How many tasks the assignment being built has</translation>
+    </message>
+    <message>
+        <source>Добави към заданието</source>
+        <translation>Add to the assignment</translation>
+    </message>
+    <message>
+        <source>Добавя показаното упражнение, с нивото и семето му, към заданието, което се съставя</source>
+        <translation>Adds the exercise on show, by its level and seed, to the assignment being built</translation>
+    </message>
+    <message>
+        <source>Запази заданието…</source>
+        <translation>Save the assignment…</translation>
+    </message>
+    <message>
+        <source>Записва съставеното задание във файл за учениците</source>
+        <translation>Writes the assignment built into a file for the students</translation>
+    </message>
+    <message>
+        <source>Отвори задание…</source>
+        <translation>Open an assignment…</translation>
+    </message>
+    <message>
+        <source>Отваря задание от учителя или запазени отговори по него</source>
+        <translation>Opens a teacher's assignment, or answers saved to one</translation>
     </message>
 </context>
 <context>
@@ -1083,7 +1350,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Формулата, чиито карти се виждат: тази от таблицата на истинност, ако там е въведена своя, иначе формулата на избрания закон</source>
-        <translation>The formula whose maps are shown: the truth table&apos;s own formula if one was typed there, otherwise the chosen law&apos;s formula</translation>
+        <translation>The formula whose maps are shown: the truth table's own formula if one was typed there, otherwise the chosen law's formula</translation>
     </message>
     <message>
         <source>Формула:</source>
@@ -1095,7 +1362,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Картата на дясната страна на формулата</source>
-        <translation>The map of the formula&apos;s right side</translation>
+        <translation>The map of the formula's right side</translation>
     </message>
     <message>
         <source>Сравнение</source>
@@ -1207,11 +1474,11 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Картата на лявата страна на формулата</source>
-        <translation>The map of the formula&apos;s left side</translation>
+        <translation>The map of the formula's left side</translation>
     </message>
     <message>
         <source>Картата на стойността на формулата</source>
-        <translation>The map of the formula&apos;s value</translation>
+        <translation>The map of the formula's value</translation>
     </message>
     <message>
         <source>Картите съвпадат</source>
@@ -1227,11 +1494,11 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Очертай групите на лявата карта с мишката или с клавишите и натисни „Провери“.</source>
-        <translation>Draw the groups on the left map with the mouse or the keys, then press &quot;Check&quot;.</translation>
+        <translation>Draw the groups on the left map with the mouse or the keys, then press "Check".</translation>
     </message>
     <message>
         <source>Очертай групите на картата с мишката или с клавишите и натисни „Провери“.</source>
-        <translation>Draw the groups on the map with the mouse or the keys, then press &quot;Check&quot;.</translation>
+        <translation>Draw the groups on the map with the mouse or the keys, then press "Check".</translation>
     </message>
 </context>
 <context>
@@ -1261,11 +1528,11 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>папката „%1“ не съществува</source>
-        <translation>the folder &quot;%1&quot; does not exist</translation>
+        <translation>the folder "%1" does not exist</translation>
     </message>
     <message>
         <source>листът не е записан в „%1“: %2</source>
-        <translation>the sheet was not written to &quot;%1&quot;: %2</translation>
+        <translation>the sheet was not written to "%1": %2</translation>
     </message>
     <message>
         <source>Булеви закони: доказателства</source>
@@ -1277,7 +1544,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>листът не е отпечатан на „%1“</source>
-        <translation>the sheet was not printed on &quot;%1&quot;</translation>
+        <translation>the sheet was not printed on "%1"</translation>
     </message>
     <message>
         <source>Избраният закон (%1: %2)</source>
@@ -1342,6 +1609,26 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
         <source>Доказателства</source>
         <translation>Proofs</translation>
     </message>
+    <message>
+        <source>Задача %1</source>
+        <translation>Task %1</translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation>Minimal DNF: %1</translation>
+    </message>
+    <message>
+        <source>Законът: %1</source>
+        <translation>The law: %1</translation>
+    </message>
+    <message>
+        <source>Законът:</source>
+        <translation>The law:</translation>
+    </message>
+    <message>
+        <source>Отговори</source>
+        <translation>Answers</translation>
+    </message>
 </context>
 <context>
     <name>TruthTableWindow</name>
@@ -1389,7 +1676,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Формулата на избрания закон. Променете я, за да видите таблицата на своя формула; Escape връща формулата на закона</source>
-        <translation>The chosen law&apos;s formula. Change it to see the table of your own formula; Escape brings back the law&apos;s formula</translation>
+        <translation>The chosen law's formula. Change it to see the table of your own formula; Escape brings back the law's formula</translation>
     </message>
     <message>
         <source>Всички стойности на променливите, по един ред; изберете ред, за да видите доказателството за него</source>
@@ -1517,15 +1804,15 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Формулата на &amp;закона</source>
-        <translation>The &amp;law&apos;s formula</translation>
+        <translation>The &amp;law's formula</translation>
     </message>
     <message>
         <source>Формулата на закона</source>
-        <translation>The law&apos;s formula</translation>
+        <translation>The law's formula</translation>
     </message>
     <message>
         <source>Връща в полето формулата на избрания закон (Escape в полето)</source>
-        <translation>Puts the chosen law&apos;s formula back in the field (Escape in the field)</translation>
+        <translation>Puts the chosen law's formula back in the field (Escape in the field)</translation>
     </message>
     <message>
         <source>Грешка на позиция 1000: очаква се променлива (A, B, C), 0, 1, „!“ или „(“</source>
@@ -1594,11 +1881,11 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Закон за съкращаване (де Морган) NAND: </source>
-        <translation>De Morgan&apos;s law (NAND):</translation>
+        <translation>De Morgan's law (NAND):</translation>
     </message>
     <message>
         <source>Закон за съкращаване (де Морган) NOR:  </source>
-        <translation>De Morgan&apos;s law (NOR):</translation>
+        <translation>De Morgan's law (NOR):</translation>
     </message>
     <message>
         <source>Закон за преместване: </source>
@@ -1685,7 +1972,7 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
     <message>
         <source>Закон на де Морган</source>
-        <translation>De Morgan&apos;s law</translation>
+        <translation>De Morgan's law</translation>
     </message>
     <message>
         <source>Определение на Xor</source>

@@ -12,6 +12,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 
@@ -40,7 +41,9 @@ void addOptions(QCommandLineParser &parser, const Standard &standard) {
         CommandLine::tr("Теореми и тъждества в булевата алгебра.\n"
                         "Изберете закон и стойностите 0/1 на A, B (и C): програмата записва формулата\n"
                         "на закона и пресмята двете му страни стъпка по стъпка, ред по ред.\n"
-                        "Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей."));
+                        "Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей.\n"
+                        "boolean-laws ФАЙЛ отваря в прозореца задание или отговори по задание;\n"
+                        "boolean-laws ЗАДАНИЕ ОТГОВОРИ продължава отговорите по заданието."));
     // Own options rather than addHelpOption(): its --help-all would offer
     // Qt's window options, which this program refuses.
     parser.addOption(standard.help);
@@ -117,10 +120,20 @@ std::optional<Answer> misuse(const Request &request, const Standard &standard) {
     const bool takesFiles = std::any_of(modes().cbegin(), modes().cend(), [&](const Mode &mode) {
         return mode.takesFiles && parser.isSet(mode.option);
     });
-    if (!takesFiles && (!words.isEmpty() || request.arguments.contains(QStringLiteral("--"))))
-        return request.refuse(
-            CommandLine::tr("непознат аргумент „%1“; вижте „%2 --help“"),
-            {words.isEmpty() ? QStringLiteral("--") : words.constFirst(), request.arguments.constFirst()});
+    // Without a mode, one or two files open in the window: an assignment, its answers, or both.
+    const bool filesToOpen = !words.isEmpty() && words.size() <= 2 && !parser.isSet(standard.help) &&
+                             !parser.isSet(standard.version) &&
+                             std::none_of(modes().cbegin(), modes().cend(),
+                                          [&parser](const Mode &mode) { return parser.isSet(mode.option); });
+    if (!takesFiles && !filesToOpen &&
+        (!words.isEmpty() || request.arguments.contains(QStringLiteral("--")))) {
+        // The word too many: the third file, or the first word beside a mode.
+        const QString named = words.isEmpty()    ? QStringLiteral("--")
+                              : words.size() > 2 ? words[2]
+                                                 : words.constFirst();
+        return request.refuse(CommandLine::tr("непознат аргумент „%1“; вижте „%2 --help“"),
+                              {named, request.arguments.constFirst()});
+    }
     QList<QCommandLineOption> once{standard.language};
     for (const Mode &mode : modes())
         once += QList<QCommandLineOption>{mode.option} + mode.companions;
@@ -221,7 +234,24 @@ std::optional<Answer> answer(const QStringList &arguments) {
     for (const Mode &mode : modes())
         if (parser.isSet(mode.option))
             return mode.run(request);
-    return std::nullopt; // --language alone: the window opens in that language
+    // Files to open must be there before a window opens for them.
+    for (const QString &path : parser.positionalArguments()) {
+        const QFileInfo file(path);
+        if (!file.exists())
+            return request.refuse(CommandLine::tr("няма файл „%1“"), {path});
+        if (file.isDir())
+            return request.refuse(CommandLine::tr("„%1“ е папка, а не файл"), {path});
+    }
+    return std::nullopt; // --language alone, or files to open: the window opens
+}
+
+QStringList filesToOpen(const QStringList &arguments) {
+    const Standard standard;
+    QCommandLineParser parser;
+    addOptions(parser, standard);
+    if (arguments.size() <= 1 || !parser.parse(arguments))
+        return {};
+    return parser.positionalArguments();
 }
 
 std::optional<language::Language> askedLanguage(const QStringList &arguments) {
@@ -296,5 +326,7 @@ std::optional<int> answerAndExit(int argc, char *argv[]) {
 std::optional<language::Language> askedLanguage(int argc, char *argv[]) {
     return askedLanguage(argumentsOf(argc, argv));
 }
+
+QStringList filesToOpen(int argc, char *argv[]) { return filesToOpen(argumentsOf(argc, argv)); }
 
 } // namespace command_line

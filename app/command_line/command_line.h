@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A bare start opens the window. Arguments are answered without it: --help
+// A bare start opens the window, and so do the files of an assignment to
+// open in it. Arguments are answered without it: --help
 // and --version as desktop programs answer them, --proof prints proofs as the
 // result box shows them, --sheet writes them into a PDF or HTML sheet; a
 // wrong argument is refused in one line. None of this needs a display.
@@ -44,6 +45,11 @@ std::optional<Answer> answer(const QStringList &arguments);
 // The language --language names, if it names one.
 std::optional<language::Language> askedLanguage(const QStringList &arguments);
 std::optional<language::Language> askedLanguage(int argc, char *argv[]);
+
+// The files the window opens: one or two words that are no option (an
+// assignment, its answers, or both). Empty unless answer() lets the window open.
+QStringList filesToOpen(const QStringList &arguments);
+QStringList filesToOpen(int argc, char *argv[]);
 
 // Prints the answer in the language asked for (building a core application
 // object, never one on a window system) and returns the exit code; nothing

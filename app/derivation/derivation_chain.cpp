@@ -41,18 +41,33 @@ QString DerivationChain::itemText(const ChainStep &step) {
     return text;
 }
 
+namespace {
+
+// One step as --check reads it; the law by its own name, whatever language the window speaks.
+QString checkLine(const ChainStep &step) {
+    if (!step.law)
+        return printedText(step.formula);
+    return printedText(step.formula) +
+           QStringLiteral("  [%1]").arg(QString::fromUtf8(derivations::lawName(*step.law)));
+}
+
+} // namespace
+
 QByteArray DerivationChain::checkFile(const QString &goalText) const {
     QStringList lines{tr("# Извеждане; цел: %1").arg(goalText)};
     for (const ChainStep &step : items_) {
         if (step.bigStep)
-            lines << QStringLiteral("# ") + bigStepNote(step) << printedText(step.formula);
-        else if (step.law) // --check reads the laws by their own names, whatever language the window speaks
-            lines << printedText(step.formula) +
-                         QStringLiteral("  [%1]").arg(QString::fromUtf8(derivations::lawName(*step.law)));
-        else
-            lines << printedText(step.formula);
+            lines << QStringLiteral("# ") + bigStepNote(step);
+        lines << checkLine(step);
     }
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+QStringList DerivationChain::workLines() const {
+    QStringList lines;
+    for (const ChainStep &step : items_)
+        lines << checkLine(step);
+    return lines;
 }
 
 QString DerivationChain::html(const QString &subject, const QString &goalText) const {

@@ -44,6 +44,9 @@ public:
     // One formula a line, each step's law in brackets; a big step gets a
     // comment line above it instead. UTF-8 with LF line ends.
     QByteArray checkFile(const QString &goalText) const;
+    // The chain alone in the same lines, without comments: the work a saved
+    // assignment keeps for the task.
+    QStringList workLines() const;
     // The chain as a page: the goal, the start and "= formula  [law]" lines.
     QString html(const QString &subject, const QString &goalText) const;
 

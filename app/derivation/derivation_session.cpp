@@ -3,6 +3,7 @@
 
 #include "changed_part.h"
 #include "formula_messages.h"
+#include "law_aliases.h"
 #include "printed_text.h"
 #include "verdict_text.h"
 
@@ -56,6 +57,7 @@ bool DerivationSession::startOnFormula(const QString &text) {
 
 void DerivationSession::start(DerivationTask task) {
     search_->cancel();
+    hintsAllowed_ = true;
     task_ = std::move(task);
     chain_.restart(task_.start, task_.goal);
     chainChanged();
@@ -125,7 +127,16 @@ void DerivationSession::searchToGoal(void (DerivationSession::*then)(const Deriv
     });
 }
 
+void DerivationSession::setHintsAllowed(bool allowed) {
+    if (allowed == hintsAllowed_)
+        return;
+    hintsAllowed_ = allowed;
+    emit changed();
+}
+
 void DerivationSession::hint() {
+    if (!hintsAllowed_)
+        return;
     if (chain_.reachedGoal()) {
         search_->cancel();
         say(noteOf(Kind::HintAtGoal));
@@ -188,6 +199,8 @@ void DerivationSession::giveHint(const HintSource &source) {
 }
 
 void DerivationSession::showDerivation() {
+    if (!hintsAllowed_)
+        return;
     if (chain_.reachedGoal()) {
         search_->cancel();
         sayPrompt();
@@ -212,6 +225,76 @@ void DerivationSession::takeDerivation(const DeriveResult &found) {
     chainChanged();
     say(noteOf(Kind::Done));
     emit derivationShown();
+}
+
+namespace {
+
+struct SavedStep {
+    formulas::Tree formula;
+    std::optional<LawId> claimed;
+};
+
+// The saved lines that read as formulas, up to the first that does not;
+// "  [name]" at a line's end claims a law, in either language.
+std::vector<SavedStep> savedSteps(const QStringList &lines) {
+    std::vector<SavedStep> steps;
+    for (const QString &line : lines) {
+        QString text = line.trimmed();
+        if (text.isEmpty() || text.startsWith(QLatin1Char('#')))
+            continue;
+        SavedStep step;
+        if (const qsizetype open = text.lastIndexOf(QLatin1Char('['));
+            open >= 0 && text.endsWith(QLatin1Char(']'))) {
+            const std::size_t law = derivations::lawByName(
+                text.mid(open + 1, text.size() - open - 2).toStdString(), law_aliases::all());
+            if (law < derivations::lawCount)
+                step.claimed = LawId(law);
+            text.truncate(open);
+        }
+        auto read = DerivationTasks::readStep(text);
+        if (!std::holds_alternative<formulas::Tree>(read))
+            break;
+        step.formula = std::get<formulas::Tree>(std::move(read));
+        steps.push_back(std::move(step));
+    }
+    return steps;
+}
+
+} // namespace
+
+void DerivationSession::resume(const QStringList &lines) {
+    std::vector<SavedStep> steps = savedSteps(lines);
+    // The saved chain begins with the task's start, written again.
+    if (!steps.empty() && derivations::acKey(steps.front().formula) == derivations::acKey(chain_.last()))
+        steps.erase(steps.begin());
+    const formulas::Tree from = chain_.last();
+    search_->run([this, from, steps](const std::atomic<bool> &cancelled) -> BackgroundSearch::Finish {
+        std::vector<ChainStep> taken;
+        formulas::Tree before = from;
+        for (const SavedStep &step : steps) {
+            if (cancelled)
+                break;
+            const derivations::StepVerdict verdict =
+                derivations::checkStep(before, step.formula, step.claimed);
+            using derivations::VerdictKind;
+            if (verdict.kind == VerdictKind::Unchanged)
+                continue;
+            if (verdict.kind != VerdictKind::Correct && verdict.kind != VerdictKind::CorrectOtherLaw &&
+                verdict.kind != VerdictKind::BigStep)
+                break;
+            const bool big = verdict.kind == VerdictKind::BigStep;
+            taken.push_back(
+                ChainStep{step.formula, big ? std::nullopt : std::optional(verdict.law), verdict.laws, big});
+            before = step.formula;
+        }
+        return [this, taken = std::move(taken)] {
+            for (const ChainStep &step : taken)
+                chain_.add(step);
+            chainChanged();
+            sayPrompt();
+            emit resumed();
+        };
+    });
 }
 
 void DerivationSession::undo() {

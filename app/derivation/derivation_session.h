@@ -79,6 +79,15 @@ public:
     // Drops a running search without a word, as a closed window does.
     void cancel() { search_->cancel(); }
 
+    // Off: hint() and showDerivation() do nothing, for a task set without
+    // hints. Every new task allows them again.
+    void setHintsAllowed(bool allowed);
+    bool hintsAllowed() const { return hintsAllowed_; }
+    // Saved work taken up again: the lines of a chain as --check reads them,
+    // checked from the task's start in the background; the chain stops
+    // before the first line that cannot be read or does not keep the value.
+    void resume(const QStringList &lines);
+
 signals:
     void changed();
     // A new task: the window empties its field.
@@ -92,6 +101,8 @@ signals:
     // A hint given; the whole derivation shown to the goal.
     void hintGiven();
     void derivationShown();
+    // The chain resumed from saved lines has been checked and shown.
+    void resumed();
 
 private:
     void start(DerivationTask task);
@@ -117,6 +128,7 @@ private:
     // both go when the chain changes.
     int hintLevel_ = 0;
     std::optional<HintSource> hintSource_;
+    bool hintsAllowed_ = true;
 };
 
 // The note in the window's words, with a capital first letter.

@@ -234,6 +234,8 @@ void DerivationWindow::showSession() {
         steps_->scrollToBottom();
     }
     setLine(verdict_, noteText(session_.note(), session_.stepCount()));
+    for (QPushButton *button : {hint_, show_})
+        button->setEnabled(session_.hintsAllowed());
 }
 
 bool DerivationWindow::eventFilter(QObject *watched, QEvent *event) {

@@ -2,6 +2,7 @@
 #include "exercise_window.h"
 
 #include "formula_printer.h"
+#include "language.h"
 #include "law_selection.h"
 #include "menu_item.h"
 #include "plain_button.h"
@@ -13,16 +14,21 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTableWidget>
 
 using exercises::Kind;
@@ -183,6 +189,7 @@ void ExerciseWindow::buildControls() {
     grid->addWidget(progressLabel_, 8, 0, 1, 4);
     grid->addWidget(progress_, 9, 0, 1, 4);
     grid->addWidget(reset_, 10, 0, 1, 4, Qt::AlignLeft);
+    buildDraftControls(grid, 11);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
@@ -212,6 +219,81 @@ void ExerciseWindow::buildControls() {
     connect(another, &QShortcut::activated, new_, &QPushButton::click);
     auto *close = new QShortcut(QKeySequence::Close, this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+void ExerciseWindow::buildDraftControls(QGridLayout *grid, int row) {
+    QWidget *page = centralWidget();
+    draftCount_ = readOnlyLine(page);
+    draftLabel_ = new QLabel(page);
+    draftLabel_->setBuddy(draftCount_);
+    openAssignment_ = plainButton(page);
+    addToDraft_ = plainButton(page);
+    saveDraft_ = plainButton(page);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {addToDraft_, saveDraft_, openAssignment_})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    grid->addWidget(draftLabel_, row, 0);
+    grid->addWidget(draftCount_, row, 1, 1, 3);
+    grid->addLayout(buttons, row + 1, 0, 1, 4);
+    setTabOrder(reset_, addToDraft_);
+    setTabOrder(addToDraft_, saveDraft_);
+    setTabOrder(saveDraft_, openAssignment_);
+    connect(addToDraft_, &QPushButton::clicked, this, &ExerciseWindow::addToDraft);
+    connect(saveDraft_, &QPushButton::clicked, this, &ExerciseWindow::saveDraftWithDialog);
+    connect(openAssignment_, &QPushButton::clicked, this, &ExerciseWindow::chooseAssignment);
+}
+
+void ExerciseWindow::addToDraft() {
+    if (session_.exercise())
+        draft_.add(*session_.exercise());
+    showDraft();
+}
+
+void ExerciseWindow::showDraft() {
+    draftCount_->setText(tr("Задачи в него: %1").arg(draft_.taskCount()));
+    saveDraft_->setEnabled(draft_.taskCount() > 0);
+    addToDraft_->setEnabled(session_.exercise().has_value());
+}
+
+std::optional<QString> ExerciseWindow::saveDraft(const QString &path, const QString &title, bool hints) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(draft_.file(title, hints, language::current() == language::Language::English)) < 0 ||
+        !file.commit())
+        return tr("Заданието не е записано в „%1“: %2.").arg(path, file.errorString());
+    return std::nullopt;
+}
+
+void ExerciseWindow::saveDraftWithDialog() {
+    if (draft_.taskCount() == 0)
+        return;
+    bool given = false;
+    const QString title = QInputDialog::getText(this, tr("Запази заданието"), tr("Заглавие на заданието:"),
+                                                QLineEdit::Normal, tr("Домашна работа"), &given)
+                              .simplified();
+    if (!given || title.isEmpty())
+        return;
+    const bool hints =
+        QMessageBox::question(this, tr("Запази заданието"), tr("Да могат ли учениците да ползват подсказки?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Запази заданието"),
+                                     QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                         .filePath(title + QStringLiteral(".txt")),
+                                     tr("Задания (*.txt)"));
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QString> failure = saveDraft(path, title, hints))
+        QMessageBox::warning(this, tr("Запази заданието"), *failure);
+}
+
+void ExerciseWindow::chooseAssignment() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Отвори задание"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        tr("Задания и отговори (*.txt);;Всички файлове (*)"));
+    if (!path.isEmpty())
+        emit assignmentChosen(path);
 }
 
 void ExerciseWindow::addToContextMenu(QAction *action) {
@@ -266,6 +348,14 @@ void ExerciseWindow::retranslate() {
     screen_reader::describe(answers_, tr("Отговор"), QString());
     screen_reader::describe(progress_, tr("Напредък"), QString());
     wordButton(reset_, tr("Н&улирай"), tr("Изчиства напредъка след потвърждение"));
+    draftLabel_->setText(tr("Ново задание:"));
+    screen_reader::describe(draftCount_, tr("Ново задание"),
+                            tr("Колко задачи има в заданието, което се съставя"));
+    wordButton(addToDraft_, tr("Добави към заданието"),
+               tr("Добавя показаното упражнение, с нивото и семето му, към заданието, което се съставя"));
+    wordButton(saveDraft_, tr("Запази заданието…"), tr("Записва съставеното задание във файл за учениците"));
+    wordButton(openAssignment_, tr("Отвори задание…"),
+               tr("Отваря задание от учителя или запазени отговори по него"));
     showSession();
 }
 
@@ -302,6 +392,7 @@ void ExerciseWindow::showSession() {
         result_->setText(tr("Решението е показано"));
         break;
     }
+    showDraft();
     solution_->setVisible(exercise && session_.isSolutionShown());
     solution_->setPlainText(exercise && session_.isSolutionShown() ? exerciseSolution(*exercise) : QString());
     showProgress();

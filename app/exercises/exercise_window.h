@@ -8,7 +8,13 @@
 // "Закон" exercise is answered here from the list of laws and mistakes; the
 // others are done in the window that "Започни" asks for (the session's
 // startRequested), which whoever opens it reports back to the session.
+//
+// The teacher's side: "Добави към заданието" puts the exercise on show, by
+// its level and seed, into an assignment being built, and "Запази
+// заданието…" writes its file; "Отвори задание…" hands a file to whoever
+// shows assignments (assignmentChosen).
 
+#include "assignment_draft.h"
 #include "exercise_session.h"
 
 #include <QMainWindow>
@@ -33,6 +39,16 @@ public:
     // An item of another part, offered in this window's context menus.
     void addToContextMenu(QAction *action);
 
+    // The assignment being built from the exercises shown ("Добави към заданието").
+    const AssignmentDraft &draft() const { return draft_; }
+    void addToDraft();
+    // "Запази заданието": the draft's file at `path`, whole or not at all; on failure, why.
+    std::optional<QString> saveDraft(const QString &path, const QString &title, bool hints);
+
+signals:
+    // "Отвори задание…" chose a file: an assignment or answers to one.
+    void assignmentChosen(const QString &path);
+
 protected:
     void changeEvent(QEvent *event) override;
 
@@ -44,6 +60,10 @@ private:
     void chooseFromControls();
     void answerChosen();
     void confirmReset();
+    void buildDraftControls(class QGridLayout *grid, int row);
+    void chooseAssignment();
+    void saveDraftWithDialog();
+    void showDraft();
 
     LawSelection &selection_;
     ExerciseSession session_;
@@ -66,6 +86,12 @@ private:
     QLabel *progressLabel_ = nullptr;
     QTableWidget *progress_ = nullptr;
     QPushButton *reset_ = nullptr;
+    AssignmentDraft draft_;
+    QLabel *draftLabel_ = nullptr;
+    QLineEdit *draftCount_ = nullptr;
+    QPushButton *openAssignment_ = nullptr;
+    QPushButton *addToDraft_ = nullptr;
+    QPushButton *saveDraft_ = nullptr;
 };
 
 // The task as the window and the command line write it: "Докажи: F = G".

@@ -21,6 +21,7 @@ void KarnaughSession::show(const QString &formula, std::optional<int> law) {
         cover_ = 0;
         drawn_.clear();
         grade_.reset();
+        hintsAllowed_ = true;
     }
     emit changed();
 }
@@ -34,12 +35,14 @@ std::size_t KarnaughSession::coverCount() const {
 std::size_t KarnaughSession::cover() const { return function_ ? cover_ % coverCount() : 0; }
 
 void KarnaughSession::nextCover() {
+    if (!hintsAllowed_)
+        return;
     ++cover_;
     emit changed();
 }
 
 void KarnaughSession::setDrawing(bool drawing) {
-    if (drawing == drawing_)
+    if (drawing == drawing_ || (!drawing && !hintsAllowed_))
         return;
     drawing_ = drawing;
     emit changed();
@@ -74,5 +77,65 @@ void KarnaughSession::check() {
     if (!function_)
         return;
     grade_ = derivations::gradeGroups(function_->layout, function_->left.truth, drawn_);
+    emit changed();
+}
+
+void KarnaughSession::setHintsAllowed(bool allowed) {
+    hintsAllowed_ = allowed;
+    if (!allowed)
+        drawing_ = true;
+    emit changed();
+}
+
+derivations::Cover KarnaughSession::drawnTerms() const {
+    derivations::Cover terms;
+    if (!function_)
+        return terms;
+    for (const derivations::MapGroup &group : drawn_)
+        if (derivations::hasPowerOfTwoSides(function_->layout, group))
+            terms.push_back(derivations::termOf(function_->layout, group));
+    return terms;
+}
+
+namespace {
+
+// "A ^ !C" in the map's letters; "1" is the whole map.
+std::optional<derivations::Term> productOf(const QString &line, const std::string &letters) {
+    const QString text = line.trimmed();
+    if (text == QStringLiteral("1"))
+        return derivations::Term{};
+    derivations::Term term;
+    const int count = int(letters.size());
+    for (QString literal : text.split(QLatin1Char('^'))) {
+        literal = literal.trimmed();
+        const bool negated = literal.startsWith(QLatin1Char('!'));
+        if (negated)
+            literal = literal.mid(1).trimmed();
+        const std::size_t at =
+            literal.size() == 1 ? letters.find(char(literal.front().toLatin1())) : std::string::npos;
+        if (at == std::string::npos)
+            return std::nullopt;
+        const std::uint32_t bit = std::uint32_t(1) << (count - 1 - int(at));
+        term.care |= bit;
+        if (!negated)
+            term.value |= bit;
+    }
+    return term;
+}
+
+} // namespace
+
+void KarnaughSession::drawSaved(const QStringList &products) {
+    if (!function_)
+        return;
+    for (const QString &line : products) {
+        const std::optional<derivations::Term> term = productOf(line, function_->letters);
+        if (!term)
+            continue;
+        const derivations::MapGroup group = derivations::groupOf(function_->layout, *term);
+        if (std::find(drawn_.begin(), drawn_.end(), group) == drawn_.end())
+            drawn_.push_back(group);
+    }
+    grade_.reset();
     emit changed();
 }

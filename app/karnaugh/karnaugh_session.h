@@ -10,6 +10,7 @@
 #include "karnaugh_function.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -48,6 +49,20 @@ public:
     void check();
     const std::optional<derivations::KarnaughGrade> &grade() const { return grade_; }
 
+    // Off, for a task set without hints: the student draws the groups
+    // (drawing stays on, so the minimal forms stay hidden) and no other
+    // cover is shown. Another formula allows them again.
+    void setHintsAllowed(bool allowed);
+    bool hintsAllowed() const { return hintsAllowed_; }
+    // The groups drawn as products of literals (care bits in the formula's
+    // letters); a group whose sides are not 1, 2, 4… cells is no product and
+    // is left out.
+    derivations::Cover drawnTerms() const;
+    // Saved groups drawn again, one product of literals a line ("A ^ !C",
+    // "1" for the whole map); a line that names a letter the map lacks is
+    // left out.
+    void drawSaved(const QStringList &products);
+
 signals:
     void changed();
 
@@ -61,4 +76,5 @@ private:
     bool drawing_ = false;
     std::vector<derivations::MapGroup> drawn_;
     std::optional<derivations::KarnaughGrade> grade_;
+    bool hintsAllowed_ = true;
 };

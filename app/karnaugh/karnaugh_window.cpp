@@ -266,8 +266,8 @@ void KarnaughWindow::showSession() {
     product_->setText(function ? QString::fromStdString(function->productOfSums(function->left)) : QString());
     for (QLineEdit *line : {sum_, product_})
         line->setCursorPosition(0);
-    otherCover_->setEnabled(function && function->left.sums.size() > 1);
-    selfGroup_->setEnabled(bool(function));
+    otherCover_->setEnabled(function && function->left.sums.size() > 1 && session_.hintsAllowed());
+    selfGroup_->setEnabled(function && session_.hintsAllowed());
     check_->setEnabled(bool(function));
 
     fillLists();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_opening.h"
 
+#include "assignment_window.h"
 #include "derivation_window.h"
 #include "exercise_window.h"
 #include "formula_printer.h"
@@ -12,6 +13,8 @@
 
 #include <QAction>
 #include <QScreen>
+
+#include <memory>
 
 namespace {
 
@@ -54,6 +57,45 @@ template <class Window> Window &windowOf(Inf_Tarvisko &main, bool &built) {
         placeBeside(*window, main);
     }
     return *window;
+}
+
+std::vector<std::string> utf8Lines(const QStringList &lines) {
+    std::vector<std::string> out;
+    for (const QString &line : lines)
+        out.push_back(line.toStdString());
+    return out;
+}
+
+QStringList savedLines(const homework::TaskWork *work) {
+    QStringList lines;
+    if (work)
+        for (const std::string &line : work->lines)
+            lines << QString::fromStdString(line);
+    return lines;
+}
+
+// A table's saved values: "0 1 - 1", and for "=" the right side's after " | ".
+std::pair<TruthTableWindow::Column, TruthTableWindow::Column> savedColumns(const QStringList &lines) {
+    std::pair<TruthTableWindow::Column, TruthTableWindow::Column> columns;
+    TruthTableWindow::Column *side = &columns.first;
+    for (const QString &word : lines.join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word == QStringLiteral("|"))
+            side = &columns.second;
+        else
+            side->push_back(word == QStringLiteral("-") ? std::nullopt
+                                                        : std::optional(word == QStringLiteral("1")));
+    }
+    return columns;
+}
+
+std::vector<char> lettersOf(const KarnaughSession &map) {
+    const std::string &letters = map.function()->letters;
+    return {letters.begin(), letters.end()};
+}
+
+bool anyWritten(const TruthTableWindow::Column &left, const TruthTableWindow::Column &right) {
+    const auto written = [](const std::optional<bool> &value) { return value.has_value(); };
+    return std::any_of(left.begin(), left.end(), written) || std::any_of(right.begin(), right.end(), written);
 }
 
 // Lives as long as the main window, which owns it and the items it makes.
@@ -107,9 +149,133 @@ public:
                     [this, session](const exercises::Exercise &exercise, std::uint64_t attempt) {
                         startExercise(*session, exercise, attempt);
                     });
+            connect(&window, &ExerciseWindow::assignmentChosen, this,
+                    [this](const QString &path) { openAssignmentFiles({path}); });
         }
         raise(window);
         return window;
+    }
+
+    AssignmentWindow &openAssignment() {
+        bool built = false;
+        AssignmentWindow &window = windowOf<AssignmentWindow>(main_, built);
+        if (built) {
+            for (QAction *action :
+                 {actions_.truthTable, actions_.derivation, actions_.karnaugh, actions_.exercises})
+                window.addToContextMenu(action);
+            AssignmentSession *session = &window.session();
+            connect(session, &AssignmentSession::startRequested, &window,
+                    [this, session](int task) { startTask(*session, task); });
+        }
+        return window;
+    }
+
+    // An assignment's files: the window shows them, or says why it cannot.
+    void openAssignmentFiles(const QStringList &files) {
+        AssignmentWindow &window = openAssignment();
+        window.openFiles(files.value(0), files.value(1));
+        if (window.session().isOpen())
+            raise(window);
+    }
+
+    DerivationWindow &derivationWindow() {
+        bool built = false;
+        DerivationWindow &window = windowOf<DerivationWindow>(main_, built);
+        if (built)
+            for (QAction *action : {actions_.truthTable, actions_.karnaugh, actions_.exercises})
+                window.addToContextMenu(action);
+        return window;
+    }
+
+    // The window an assignment's task is done in, on the task and on the work
+    // kept for it, with hints off where the assignment says so. Each change
+    // of the work goes back to the assignment while that window shows the task.
+    void startTask(AssignmentSession &assignment, int index) {
+        unwatch();
+        const homework::Task &task = assignment.assignment().tasks[std::size_t(index)];
+        const QString formula = taskFormula(task);
+        const bool hints = assignment.assignment().hints;
+        const QStringList saved = savedLines(assignment.work(index));
+        const auto hinted = [&assignment, index] { assignment.countHint(index); };
+        switch (task.kind) {
+        case homework::TaskKind::Prove:
+        case homework::TaskKind::Simplify: {
+            DerivationWindow &window = derivationWindow();
+            raise(window);
+            DerivationSession *derivation = &window.session();
+            if (!derivation->startOnFormula(formula))
+                return;
+            derivation->setHintsAllowed(hints);
+            if (!saved.isEmpty())
+                derivation->resume(saved);
+            // The chain as it stands once no check runs (a resumed chain is
+            // still being checked until then).
+            watch_ = connect(
+                derivation, &DerivationSession::changed, &assignment, [derivation, &assignment, index] {
+                    if (!derivation->isSearching())
+                        assignment.setWork(index, derivation->stepCount() > 0
+                                                      ? utf8Lines(derivation->chain().workLines())
+                                                      : std::vector<std::string>{});
+                });
+            watchHints_ = connect(derivation, &DerivationSession::hintGiven, &assignment, hinted);
+            watchShown_ = connect(derivation, &DerivationSession::derivationShown, &assignment, hinted);
+            watchEnd_ = connect(derivation, &DerivationSession::started, this, [this] { unwatch(); });
+            break;
+        }
+        case homework::TaskKind::Table: {
+            openTable();
+            auto *window = main_.findChild<TruthTableWindow *>(QString(), Qt::FindDirectChildrenOnly);
+            window->startExercise(formula);
+            if (!saved.isEmpty()) {
+                const auto [left, right] = savedColumns(saved);
+                window->writeAnswers(left, right);
+            }
+            window->setHintsAllowed(hints);
+            const auto showsTask = [window, formula] {
+                return window->session().isEdited() && window->session().formula() == formula;
+            };
+            watch_ = connect(window, &TruthTableWindow::answersChanged, &assignment,
+                             [window, showsTask, &assignment, index] {
+                                 if (!showsTask())
+                                     return;
+                                 const auto [left, right] = window->exerciseAnswers();
+                                 assignment.setWork(index, anyWritten(left, right)
+                                                               ? homework::tableWork(left, right)
+                                                               : std::vector<std::string>{});
+                             });
+            watchHints_ = connect(window, &TruthTableWindow::truthShown, &assignment, [showsTask, hinted] {
+                if (showsTask())
+                    hinted();
+            });
+            break;
+        }
+        case homework::TaskKind::Map: {
+            openKarnaugh();
+            auto *window = main_.findChild<KarnaughWindow *>(QString(), Qt::FindDirectChildrenOnly);
+            KarnaughSession *map = &window->session();
+            map->show(formula, std::nullopt);
+            map->setDrawing(true);
+            if (!saved.isEmpty())
+                map->drawSaved(saved);
+            map->setHintsAllowed(hints);
+            // Leaving "Групирай сам" shows the minimal forms: a hint.
+            auto drawing = std::make_shared<bool>(true);
+            watch_ = connect(
+                map, &KarnaughSession::changed, &assignment, [map, formula, drawing, &assignment, index] {
+                    if (map->formula() != formula)
+                        return;
+                    if (*drawing && !map->isDrawing())
+                        assignment.countHint(index);
+                    *drawing = map->isDrawing();
+                    const derivations::Cover groups = map->drawnTerms();
+                    assignment.setWork(index, groups.empty() ? std::vector<std::string>{}
+                                                             : homework::mapWork(groups, lettersOf(*map)));
+                });
+            break;
+        }
+        case homework::TaskKind::Law:
+            break;
+        }
     }
 
     // The window the exercise is done in, on the exercise; its end solves the
@@ -145,6 +311,7 @@ public:
             openTable();
             auto *window = main_.findChild<TruthTableWindow *>(QString(), Qt::FindDirectChildrenOnly);
             window->startExercise(formula);
+            window->setHintsAllowed(true);
             watch_ = connect(window, &TruthTableWindow::exerciseSolved, &session, [window, formula, solved] {
                 if (window->session().isEdited() && window->session().formula() == formula)
                     solved();
@@ -156,6 +323,7 @@ public:
             auto *window = main_.findChild<KarnaughWindow *>(QString(), Qt::FindDirectChildrenOnly);
             KarnaughSession *map = &window->session();
             map->show(formula, std::nullopt);
+            map->setHintsAllowed(true);
             map->setDrawing(true);
             watch_ = connect(map, &KarnaughSession::changed, &session, [map, formula, solved] {
                 if (map->formula() == formula && map->isDrawing() && map->grade() && map->grade()->correct())
@@ -185,6 +353,7 @@ public:
         for (QAction *action :
              {actions_.truthTable, actions_.karnaugh, actions_.derivation, actions_.exercises})
             main_.addToContextMenus(action);
+        actions_.openAssignment = [this](const QStringList &files) { openAssignmentFiles(files); };
         return actions_;
     }
 

@@ -19,6 +19,15 @@
 // in, on the exercise, and tells the exercise window when the student
 // reaches that window's end: "Готово" reached by the student's own step,
 // every cell of the table right, a minimal cover drawn on the map.
+//
+// "Започни" in the assignment's window opens the same windows on the task,
+// with the work kept for it and, where the assignment allows no hints, the
+// hint buttons off; every change of that work, and every hint taken, goes
+// back to the assignment while the window shows the task.
+
+#include <QStringList>
+
+#include <functional>
 
 class Inf_Tarvisko;
 class QAction;
@@ -28,6 +37,9 @@ struct WindowOpening {
     QAction *derivation = nullptr;
     QAction *karnaugh = nullptr;
     QAction *exercises = nullptr;
+    // The assignment's window on an assignment, its answers, or both (as
+    // "boolean-laws FILE" and "Отвори задание…" give them).
+    std::function<void(const QStringList &files)> openAssignment;
 };
 
 // The items come first in the main window's menus, before the sheets' and

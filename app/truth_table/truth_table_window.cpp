@@ -196,12 +196,17 @@ void TruthTableWindow::buildExerciseButtons() {
     connect(check_, &QPushButton::clicked, model_, &TruthTableModel::check);
     connect(table_, &TruthTableView::checkRequested, model_, &TruthTableModel::check);
     connect(showTruth_, &QPushButton::toggled, model_, &TruthTableModel::showTruth);
+    connect(showTruth_, &QPushButton::toggled, this, [this](bool on) {
+        if (on)
+            emit truthShown();
+    });
     connect(restart_, &QPushButton::clicked, model_, &TruthTableModel::restart);
     connect(model_, &TruthTableModel::exerciseChanged, this, [this] {
         // A fresh exercise hides the true values again.
         const QSignalBlocker quiet(showTruth_);
         showTruth_->setChecked(model_->isTruthShown());
         showVerdict();
+        emit answersChanged();
         const formulas::TableExercise *exercise = model_->exercise();
         if (exercise && model_->isChecked() && !model_->isTruthShown() &&
             exercise->rightCount() == exercise->cellCount())
@@ -217,6 +222,45 @@ void TruthTableWindow::startExercise(const QString &formula) {
     else
         exercise_->setChecked(true);
     table_->setFocus();
+}
+
+void TruthTableWindow::setHintsAllowed(bool allowed) {
+    if (allowed) {
+        hintsOffFor_.reset();
+    } else {
+        hintsOffFor_ = session_.formula();
+        showTruth_->setChecked(false);
+    }
+    showTruth_->setEnabled(allowed);
+}
+
+std::pair<TruthTableWindow::Column, TruthTableWindow::Column> TruthTableWindow::exerciseAnswers() const {
+    std::pair<Column, Column> answers;
+    const formulas::TableExercise *exercise = model_->exercise();
+    if (!exercise)
+        return answers;
+    for (int side = 0; side < exercise->sides(); ++side) {
+        Column &column = side == 0 ? answers.first : answers.second;
+        for (int row = 0; row < exercise->rows(); ++row) {
+            const formulas::Answer answer = exercise->answer(row, side);
+            column.push_back(answer == formulas::Answer::Blank
+                                 ? std::nullopt
+                                 : std::optional(answer == formulas::Answer::One));
+        }
+    }
+    return answers;
+}
+
+void TruthTableWindow::writeAnswers(const Column &left, const Column &right) {
+    const std::array<const Column *, 2> sides{&left, &right};
+    for (int side = 0; side < 2; ++side)
+        for (std::size_t row = 0; row < sides[side]->size() && int(row) < model_->rowCount(); ++row) {
+            const std::optional<bool> value = (*sides[side])[row];
+            const formulas::Answer answer = !value   ? formulas::Answer::Blank
+                                            : *value ? formulas::Answer::One
+                                                     : formulas::Answer::Zero;
+            model_->setAnswer(model_->index(int(row), model_->variableCount() + side), answer);
+        }
 }
 
 void TruthTableWindow::followSelection() {
@@ -253,6 +297,8 @@ void TruthTableWindow::followLaw() {
 }
 
 void TruthTableWindow::showSession() {
+    if (hintsOffFor_ && *hintsOffFor_ != session_.formula())
+        setHintsAllowed(true);
     if (formula_->text() != session_.formula())
         formula_->setText(session_.formula()); // the student's keystrokes are there already
     model_->setTable(session_.table());

@@ -14,6 +14,10 @@
 
 #include <QMainWindow>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 class LawSelection;
 class QAction;
 class QLabel;
@@ -37,10 +41,23 @@ public:
 
     // "Провери се" on the student's own formula, from a fresh start.
     void startExercise(const QString &formula);
+    // Off: "Покажи отговорите" is disabled until another formula is shown.
+    void setHintsAllowed(bool allowed);
+    // The values written in the exercise, row by row in counting order
+    // (none for a blank): the left side's (or the formula's), and the right
+    // side's for a formula with "=" (else empty).
+    using Column = std::vector<std::optional<bool>>;
+    std::pair<Column, Column> exerciseAnswers() const;
+    // Saved values written in again; cells past the table are left out.
+    void writeAnswers(const Column &left, const Column &right);
 
 signals:
     // "Провери" found every cell right, the true values not shown.
     void exerciseSolved();
+    // A value written or cleared, or the exercise started afresh.
+    void answersChanged();
+    // "Покажи отговорите" turned on.
+    void truthShown();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -73,4 +90,6 @@ private:
     QPushButton *showTruth_ = nullptr;
     QPushButton *restart_ = nullptr;
     TruthTableModel *model_ = nullptr;
+    // The formula hints are off for, while it is shown.
+    std::optional<QString> hintsOffFor_;
 };
