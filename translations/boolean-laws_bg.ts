@@ -292,6 +292,14 @@
 Пример: boolean-laws --sheet 3 --output закон-3.html</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DerivationChain</name>
@@ -1326,6 +1334,26 @@
     </message>
     <message>
         <source>Карта на Карно</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задача %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Законът: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Законът:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отговори</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -306,6 +306,14 @@ Example: boolean-laws --grade assignment.txt answers/*.txt --output grades.csv</
         <translation>With --sheet: the sheet&apos;s file, PDF (A4) or HTML by its ending .pdf or .html. With --grade: the table of grades, CSV.
 Example: boolean-laws --sheet 3 --output law-3.html</translation>
     </message>
+    <message>
+        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
+        <translation>Only with --sheet ASSIGNMENT: the sheet with the tasks&apos; answers instead of the empty worksheet.</translation>
+    </message>
+    <message>
+        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
+        <translation>&quot;--key&quot; is given only with &quot;--sheet ASSIGNMENT&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DerivationChain</name>
@@ -1341,6 +1349,26 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
     <message>
         <source>Доказателства</source>
         <translation>Proofs</translation>
+    </message>
+    <message>
+        <source>Задача %1</source>
+        <translation>Task %1</translation>
+    </message>
+    <message>
+        <source>Минимална ДНФ: %1</source>
+        <translation>Minimal DNF: %1</translation>
+    </message>
+    <message>
+        <source>Законът: %1</source>
+        <translation>The law: %1</translation>
+    </message>
+    <message>
+        <source>Законът:</source>
+        <translation>The law:</translation>
+    </message>
+    <message>
+        <source>Отговори</source>
+        <translation>Answers</translation>
     </message>
 </context>
 <context>
