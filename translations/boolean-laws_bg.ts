@@ -16,6 +16,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Задание:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Задание</source>
         <translation type="unfinished"></translation>
     </message>
@@ -28,11 +32,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Зада&amp;чи:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Задачи</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Задачите на заданието: ✓ решена, ✗ опитана, – незапочната</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отго&amp;вор:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -169,18 +181,6 @@
     </message>
     <message>
         <source>Да се запазят ли отговорите преди затварянето?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Задание:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Зада&amp;чи:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Отго&amp;вор:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -469,20 +469,20 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Теореми и тъждества в булевата алгебра.
 Изберете закон и стойностите 0/1 на A, B (и C): програмата записва формулата
 на закона и пресмята двете му страни стъпка по стъпка, ред по ред.
 Без аргументи отваря един прозорец; --proof и --sheet работят и без дисплей.
 boolean-laws ФАЙЛ отваря в прозореца задание или отговори по задание;
 boolean-laws ЗАДАНИЕ ОТГОВОРИ продължава отговорите по заданието.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -16,6 +16,10 @@
         <translation>not started</translation>
     </message>
     <message>
+        <source>Задание:</source>
+        <translation>Assignment:</translation>
+    </message>
+    <message>
         <source>Задание</source>
         <translation>Assignment</translation>
     </message>
@@ -28,12 +32,20 @@
         <translation>Hints</translation>
     </message>
     <message>
+        <source>Зада&amp;чи:</source>
+        <translation>&amp;Tasks:</translation>
+    </message>
+    <message>
         <source>Задачи</source>
         <translation>Tasks</translation>
     </message>
     <message>
         <source>Задачите на заданието: ✓ решена, ✗ опитана, – незапочната</source>
-        <translation>The assignment's tasks: ✓ solved, ✗ tried, – not started</translation>
+        <translation>The assignment&apos;s tasks: ✓ solved, ✗ tried, – not started</translation>
+    </message>
+    <message>
+        <source>Отго&amp;вор:</source>
+        <translation>&amp;Answer:</translation>
     </message>
     <message>
         <source>Отговор</source>
@@ -117,7 +129,7 @@
     </message>
     <message>
         <source>Отговорите в „%1“ са на задание, което не е в същата папка. Изберете файла на заданието.</source>
-        <translation>The answers in “%1” are to an assignment that is not in the same folder. Choose the assignment's file.</translation>
+        <translation>The answers in “%1” are to an assignment that is not in the same folder. Choose the assignment&apos;s file.</translation>
     </message>
     <message>
         <source>Отвори задание</source>
@@ -171,18 +183,6 @@
         <source>Да се запазят ли отговорите преди затварянето?</source>
         <translation>Save the answers before closing?</translation>
     </message>
-    <message>
-        <source>Задание:</source>
-        <translation>Assignment:</translation>
-    </message>
-    <message>
-        <source>Зада&amp;чи:</source>
-        <translation>&amp;Tasks:</translation>
-    </message>
-    <message>
-        <source>Отго&amp;вор:</source>
-        <translation>&amp;Answer:</translation>
-    </message>
 </context>
 <context>
     <name>ChainOutput</name>
@@ -219,37 +219,37 @@
     </message>
     <message>
         <source>„%1“ иска стойност; вижте „%2 --help“</source>
-        <translation>"%1" needs a value; see "%2 --help"</translation>
+        <translation>&quot;%1&quot; needs a value; see &quot;%2 --help&quot;</translation>
     </message>
     <message>
         <source>непознат аргумент „%1“; вижте „%2 --help“</source>
-        <translation>unknown argument "%1"; see "%2 --help"</translation>
+        <translation>unknown argument &quot;%1&quot;; see &quot;%2 --help&quot;</translation>
     </message>
     <message>
         <source>„%1“ е дадена два пъти</source>
-        <translation>"%1" is given twice</translation>
+        <translation>&quot;%1&quot; is given twice</translation>
     </message>
     <message>
         <source>„%1“ и „%2“ не могат да се дадат заедно</source>
-        <translation>"%1" and "%2" cannot be given together</translation>
+        <translation>&quot;%1&quot; and &quot;%2&quot; cannot be given together</translation>
     </message>
     <message>
         <source>„%1“ не може да се даде заедно с „%2“</source>
-        <translation>"%1" cannot be given together with "%2"</translation>
+        <translation>&quot;%1&quot; cannot be given together with &quot;%2&quot;</translation>
     </message>
     <message>
         <source>„%1“ се дава само с „%2“</source>
-        <translation>"%1" is given only with "%2"</translation>
+        <translation>&quot;%1&quot; is given only with &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Отпечатва картата на Карно на формулата F (от 2 до 4 променливи) и минималните ѝ ДНФ и КНФ; за формула с „=“ – картите на двете страни и дали съвпадат.
 Пример: boolean-laws --kmap A^BvC^D</source>
-        <translation>Prints the Karnaugh map of formula F (2 to 4 variables) and its minimal DNF and CNF; for a formula with "=", the maps of both sides and whether they match.
+        <translation>Prints the Karnaugh map of formula F (2 to 4 variables) and its minimal DNF and CNF; for a formula with &quot;=&quot;, the maps of both sides and whether they match.
 Example: boolean-laws --kmap A^BvC^D</translation>
     </message>
     <message>
         <source>„%1“: %2</source>
-        <translation>"%1": %2</translation>
+        <translation>&quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Отпечатва доказателството на закон N (от 1 до 21), както го показва прозорецът, за всички стойности на A, B (и C) подред.
@@ -269,11 +269,11 @@ Example: boolean-laws --proof 7 --values 101</translation>
     </message>
     <message>
         <source>няма закон „%1“: номерът е от 1 до 21</source>
-        <translation>there is no law "%1": the number is from 1 to 21</translation>
+        <translation>there is no law &quot;%1&quot;: the number is from 1 to 21</translation>
     </message>
     <message>
         <source>закон %1 иска %2 цифри 0 или 1 (за %3), а не „%4“</source>
-        <translation>law %1 needs %2 digits 0 or 1 (for %3), not "%4"</translation>
+        <translation>law %1 needs %2 digits 0 or 1 (for %3), not &quot;%4&quot;</translation>
     </message>
     <message>
         <source>A и B</source>
@@ -295,15 +295,15 @@ Example: boolean-laws --sheet all --output laws.pdf</translation>
     </message>
     <message>
         <source>„--sheet“ иска и „--output ФАЙЛ“ (.pdf или .html)</source>
-        <translation>"--sheet" also needs "--output FILE" (.pdf or .html)</translation>
+        <translation>&quot;--sheet&quot; also needs &quot;--output FILE&quot; (.pdf or .html)</translation>
     </message>
     <message>
         <source>„--sheet“ иска номер на закон от 1 до 21 или „all“, а не „%1“</source>
-        <translation>"--sheet" needs a law number from 1 to 21 or "all", not "%1"</translation>
+        <translation>&quot;--sheet&quot; needs a law number from 1 to 21 or &quot;all&quot;, not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>файлът „%1“ трябва да завършва на .pdf или .html</source>
-        <translation>the file "%1" must end in .pdf or .html</translation>
+        <translation>the file &quot;%1&quot; must end in .pdf or .html</translation>
     </message>
     <message>
         <source>Езикът на отговорите и на прозореца само за това пускане: bg (български, по подразбиране) или en (английски).</source>
@@ -315,7 +315,7 @@ Example: boolean-laws --sheet all --output laws.pdf</translation>
     </message>
     <message>
         <source>непознат език „%1“: --language е bg (български) или en (English)</source>
-        <translation>unknown language "%1": --language is bg (Bulgarian) or en (English)</translation>
+        <translation>unknown language &quot;%1&quot;: --language is bg (Bulgarian) or en (English)</translation>
     </message>
     <message>
         <source>няма файл „%1“</source>
@@ -332,7 +332,7 @@ Example: boolean-laws --sheet all --output laws.pdf</translation>
     <message>
         <source>Проверява извеждане от файла ФАЙЛ (или от стандартния вход при „-“): по една формула на ред, по желание със закона в скоби накрая („  [Закон на де Морган]“); празните редове и редовете с # се прескачат. За всяка стъпка отпечатва номера на реда и присъдата, накрая „Верни стъпки: N от M“.
 Пример: boolean-laws --check домашно.txt</source>
-        <translation>Checks a derivation from the file FILE (or from standard input for “-”): one formula a line, optionally with the law in brackets at the end (“  [De Morgan's law]”); empty lines and lines with # are skipped. For each step it prints the line number and the verdict, and at the end “Correct steps: N of M”.
+        <translation>Checks a derivation from the file FILE (or from standard input for “-”): one formula a line, optionally with the law in brackets at the end (“  [De Morgan&apos;s law]”); empty lines and lines with # are skipped. For each step it prints the line number and the verdict, and at the end “Correct steps: N of M”.
 Example: boolean-laws --check homework.txt</translation>
     </message>
     <message>
@@ -345,7 +345,7 @@ Example: boolean-laws --check homework.txt</translation>
     </message>
     <message>
         <source>в границите на търсенето не е намерено извеждане</source>
-        <translation>no derivation was found within the search's bounds</translation>
+        <translation>no derivation was found within the search&apos;s bounds</translation>
     </message>
     <message>
         <source>„--derive“ иска две формули с „=“ между тях (F = G) или номер на закон от 1 до 21, а не „%1“</source>
@@ -357,17 +357,17 @@ Example: boolean-laws --check homework.txt</translation>
     </message>
     <message>
         <source>Извежда G от F стъпка по стъпка, всяка стъпка с името на закона си; с номер N (от 1 до 21) – дясната страна на закон N от лявата само с четиринадесетте основни закона.
-Пример: boolean-laws --derive 'A v A ^ B = A'
+Пример: boolean-laws --derive &apos;A v A ^ B = A&apos;
 Пример: boolean-laws --derive 3</source>
         <translation>Derives G from F step by step, each step with the name of its law; with a number N (1 to 21), the right side of law N from its left side by the fourteen basic laws only.
-Example: boolean-laws --derive 'A v A ^ B = A'
+Example: boolean-laws --derive &apos;A v A ^ B = A&apos;
 Example: boolean-laws --derive 3</translation>
     </message>
     <message>
         <source>Опростява формулата F стъпка по стъпка до минимална ДНФ (с най-малко литерали) или до 0 или 1, всяка стъпка с името на закона си.
-Пример: boolean-laws --simplify 'A v A ^ B'</source>
+Пример: boolean-laws --simplify &apos;A v A ^ B&apos;</source>
         <translation>Simplifies formula F step by step to a minimal DNF (the fewest literals) or to 0 or 1, each step with the name of its law.
-Example: boolean-laws --simplify 'A v A ^ B'</translation>
+Example: boolean-laws --simplify &apos;A v A ^ B&apos;</translation>
     </message>
     <message>
         <source>Минимална ДНФ: %1</source>
@@ -376,7 +376,7 @@ Example: boolean-laws --simplify 'A v A ^ B'</translation>
     <message>
         <source>Задава упражнение от вида ВИД (prove, simplify, table, map или law; също докажи, опрости, таблица, карта, закон) на нивото, дадено с --level, и отпечатва задачата и семето ѝ.
 Пример: boolean-laws --exercise prove --level easy --seed 7 --answer</source>
-        <translation>Sets an exercise of the kind KIND (prove, simplify, table, map or law, or the kind's Bulgarian name) at the level given with --level, and prints the task and its seed.
+        <translation>Sets an exercise of the kind KIND (prove, simplify, table, map or law, or the kind&apos;s Bulgarian name) at the level given with --level, and prints the task and its seed.
 Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translation>
     </message>
     <message>
@@ -385,7 +385,7 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
     </message>
     <message>
         <source>Само с --exercise: нивото, easy, medium или hard (също лесно, средно, трудно).</source>
-        <translation>Only with --exercise: the level, easy, medium or hard (or the level's Bulgarian name).</translation>
+        <translation>Only with --exercise: the level, easy, medium or hard (or the level&apos;s Bulgarian name).</translation>
     </message>
     <message>
         <source>НИВО</source>
@@ -397,27 +397,27 @@ Example: boolean-laws --exercise prove --level easy --seed 7 --answer</translati
     </message>
     <message>
         <source>Само с --exercise: отпечатва и отговора на програмата.</source>
-        <translation>Only with --exercise: prints the program's answer too.</translation>
+        <translation>Only with --exercise: prints the program&apos;s answer too.</translation>
     </message>
     <message>
         <source>непознат вид упражнение „%1“: видът е prove, simplify, table, map или law</source>
-        <translation>unknown kind of exercise "%1": the kind is prove, simplify, table, map or law</translation>
+        <translation>unknown kind of exercise &quot;%1&quot;: the kind is prove, simplify, table, map or law</translation>
     </message>
     <message>
         <source>„--exercise“ иска и „--level“ (easy, medium или hard)</source>
-        <translation>"--exercise" needs "--level" too (easy, medium or hard)</translation>
+        <translation>&quot;--exercise&quot; needs &quot;--level&quot; too (easy, medium or hard)</translation>
     </message>
     <message>
         <source>непознато ниво „%1“: нивото е easy, medium или hard</source>
-        <translation>unknown level "%1": the level is easy, medium or hard</translation>
+        <translation>unknown level &quot;%1&quot;: the level is easy, medium or hard</translation>
     </message>
     <message>
         <source>семето е цяло число от 0 до 2147483647, а не „%1“</source>
-        <translation>the seed is a whole number from 0 to 2147483647, not "%1"</translation>
+        <translation>the seed is a whole number from 0 to 2147483647, not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>от семе %1 нататък не е намерено упражнение в границите на търсенето</source>
-        <translation>no exercise was found from seed %1 on within the search's bounds</translation>
+        <translation>no exercise was found from seed %1 on within the search&apos;s bounds</translation>
     </message>
     <message>
         <source>Семе: %1</source>
@@ -476,8 +476,16 @@ Example: boolean-laws --grade assignment.txt answers/*.txt --output grades.csv</
     <message>
         <source>С --sheet: файлът на листа, PDF (A4) или HTML според окончанието .pdf или .html. С --grade: таблицата с оценките, CSV.
 Пример: boolean-laws --sheet 3 --output закон-3.html</source>
-        <translation>With --sheet: the sheet's file, PDF (A4) or HTML by its ending .pdf or .html. With --grade: the table of grades, CSV.
+        <translation>With --sheet: the sheet&apos;s file, PDF (A4) or HTML by its ending .pdf or .html. With --grade: the table of grades, CSV.
 Example: boolean-laws --sheet 3 --output law-3.html</translation>
+    </message>
+    <message>
+        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
+        <translation>Only with --sheet ASSIGNMENT: the sheet with the tasks&apos; answers instead of the empty worksheet.</translation>
+    </message>
+    <message>
+        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
+        <translation>&quot;--key&quot; is given only with &quot;--sheet ASSIGNMENT&quot;</translation>
     </message>
     <message>
         <source>Теореми и тъждества в булевата алгебра.
@@ -487,19 +495,11 @@ Example: boolean-laws --sheet 3 --output law-3.html</translation>
 boolean-laws ФАЙЛ отваря в прозореца задание или отговори по задание;
 boolean-laws ЗАДАНИЕ ОТГОВОРИ продължава отговорите по заданието.</source>
         <translation>Theorems and identities of Boolean algebra.
-Choose a law and the 0/1 values of A, B (and C): the program writes the law's
+Choose a law and the 0/1 values of A, B (and C): the program writes the law&apos;s
 formula and evaluates both its sides step by step, line by line.
 Without arguments it opens a window; --proof and --sheet work without a display.
 boolean-laws FILE opens an assignment, or answers to one, in the window;
 boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</translation>
-    </message>
-    <message>
-        <source>Само с --sheet ЗАДАНИЕ: листът с отговорите на задачите вместо празния лист за решаване.</source>
-        <translation>Only with --sheet ASSIGNMENT: the sheet with the tasks' answers instead of the empty worksheet.</translation>
-    </message>
-    <message>
-        <source>„--key“ се дава само с „--sheet ЗАДАНИЕ“</source>
-        <translation>"--key" is given only with "--sheet ASSIGNMENT"</translation>
     </message>
 </context>
 <context>
@@ -671,7 +671,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Подсказка: в границите на търсенето не е намерено извеждане до целта.</source>
-        <translation>Hint: no derivation to the goal was found within the search's bounds.</translation>
+        <translation>Hint: no derivation to the goal was found within the search&apos;s bounds.</translation>
     </message>
     <message>
         <source>Подсказка: следващият закон е %1.</source>
@@ -691,7 +691,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>В границите на търсенето не е намерено извеждане до целта.</source>
-        <translation>No derivation to the goal was found within the search's bounds.</translation>
+        <translation>No derivation to the goal was found within the search&apos;s bounds.</translation>
     </message>
     <message>
         <source>Началната формула остава; няма стъпка за отмяна.</source>
@@ -742,7 +742,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Показва решението на програмата; задачата не се брои за решена</source>
-        <translation>Shows the program's solution; the task does not count as solved</translation>
+        <translation>Shows the program&apos;s solution; the task does not count as solved</translation>
     </message>
     <message>
         <source>&amp;Отговор:</source>
@@ -846,7 +846,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Заглавие на заданието:</source>
-        <translation>The assignment's title:</translation>
+        <translation>The assignment&apos;s title:</translation>
     </message>
     <message>
         <source>Домашна работа</source>
@@ -902,7 +902,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Отваря задание от учителя или запазени отговори по него</source>
-        <translation>Opens a teacher's assignment, or answers saved to one</translation>
+        <translation>Opens a teacher&apos;s assignment, or answers saved to one</translation>
     </message>
 </context>
 <context>
@@ -1350,7 +1350,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Формулата, чиито карти се виждат: тази от таблицата на истинност, ако там е въведена своя, иначе формулата на избрания закон</source>
-        <translation>The formula whose maps are shown: the truth table's own formula if one was typed there, otherwise the chosen law's formula</translation>
+        <translation>The formula whose maps are shown: the truth table&apos;s own formula if one was typed there, otherwise the chosen law&apos;s formula</translation>
     </message>
     <message>
         <source>Формула:</source>
@@ -1362,7 +1362,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Картата на дясната страна на формулата</source>
-        <translation>The map of the formula's right side</translation>
+        <translation>The map of the formula&apos;s right side</translation>
     </message>
     <message>
         <source>Сравнение</source>
@@ -1474,11 +1474,11 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Картата на лявата страна на формулата</source>
-        <translation>The map of the formula's left side</translation>
+        <translation>The map of the formula&apos;s left side</translation>
     </message>
     <message>
         <source>Картата на стойността на формулата</source>
-        <translation>The map of the formula's value</translation>
+        <translation>The map of the formula&apos;s value</translation>
     </message>
     <message>
         <source>Картите съвпадат</source>
@@ -1494,11 +1494,11 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Очертай групите на лявата карта с мишката или с клавишите и натисни „Провери“.</source>
-        <translation>Draw the groups on the left map with the mouse or the keys, then press "Check".</translation>
+        <translation>Draw the groups on the left map with the mouse or the keys, then press &quot;Check&quot;.</translation>
     </message>
     <message>
         <source>Очертай групите на картата с мишката или с клавишите и натисни „Провери“.</source>
-        <translation>Draw the groups on the map with the mouse or the keys, then press "Check".</translation>
+        <translation>Draw the groups on the map with the mouse or the keys, then press &quot;Check&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1528,11 +1528,11 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>папката „%1“ не съществува</source>
-        <translation>the folder "%1" does not exist</translation>
+        <translation>the folder &quot;%1&quot; does not exist</translation>
     </message>
     <message>
         <source>листът не е записан в „%1“: %2</source>
-        <translation>the sheet was not written to "%1": %2</translation>
+        <translation>the sheet was not written to &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Булеви закони: доказателства</source>
@@ -1544,7 +1544,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>листът не е отпечатан на „%1“</source>
-        <translation>the sheet was not printed on "%1"</translation>
+        <translation>the sheet was not printed on &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Избраният закон (%1: %2)</source>
@@ -1676,7 +1676,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Формулата на избрания закон. Променете я, за да видите таблицата на своя формула; Escape връща формулата на закона</source>
-        <translation>The chosen law's formula. Change it to see the table of your own formula; Escape brings back the law's formula</translation>
+        <translation>The chosen law&apos;s formula. Change it to see the table of your own formula; Escape brings back the law&apos;s formula</translation>
     </message>
     <message>
         <source>Всички стойности на променливите, по един ред; изберете ред, за да видите доказателството за него</source>
@@ -1804,15 +1804,15 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Формулата на &amp;закона</source>
-        <translation>The &amp;law's formula</translation>
+        <translation>The &amp;law&apos;s formula</translation>
     </message>
     <message>
         <source>Формулата на закона</source>
-        <translation>The law's formula</translation>
+        <translation>The law&apos;s formula</translation>
     </message>
     <message>
         <source>Връща в полето формулата на избрания закон (Escape в полето)</source>
-        <translation>Puts the chosen law's formula back in the field (Escape in the field)</translation>
+        <translation>Puts the chosen law&apos;s formula back in the field (Escape in the field)</translation>
     </message>
     <message>
         <source>Грешка на позиция 1000: очаква се променлива (A, B, C), 0, 1, „!“ или „(“</source>
@@ -1881,11 +1881,11 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Закон за съкращаване (де Морган) NAND: </source>
-        <translation>De Morgan's law (NAND):</translation>
+        <translation>De Morgan&apos;s law (NAND):</translation>
     </message>
     <message>
         <source>Закон за съкращаване (де Морган) NOR:  </source>
-        <translation>De Morgan's law (NOR):</translation>
+        <translation>De Morgan&apos;s law (NOR):</translation>
     </message>
     <message>
         <source>Закон за преместване: </source>
@@ -1972,7 +1972,7 @@ boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</transl
     </message>
     <message>
         <source>Закон на де Морган</source>
-        <translation>De Morgan's law</translation>
+        <translation>De Morgan&apos;s law</translation>
     </message>
     <message>
         <source>Определение на Xor</source>
