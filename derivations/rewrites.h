@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The laws as rewrites of one node of a formula,
-// matched modulo the order and grouping of "^" and "v" operands: absorption
-// applies to (B ^ A) v A and inside C v A v (A ^ B). Every rewrite gives
-// the whole formula with that one node replaced, its chains flattened.
+// The laws as rewrites of one node of a formula, read from the law table's
+// rules and matched modulo the order and grouping of "^" and "v" operands:
+// absorption applies to (B ^ A) v A and inside C v A v (A ^ B). Every
+// rewrite gives the whole formula with that one node replaced, its chains
+// flattened.
 
 #include "law_table.h"
 #include "working_form.h"
