@@ -63,12 +63,13 @@ const std::vector<CompiledRule> &compiledRules() {
             // that !A v A ^ B into !A v B is the simplification theorem.
             const bool eitherWay = !isBasic(LawId(law));
             for (const LawRule &rule : lawEntry(LawId(law)).rules) {
-                CompiledRule compiled{LawId(law),
-                                      compiledPattern(rule.left, rule.right, eitherWay, rule.spread),
-                                      compiledPattern(rule.right, rule.left, eitherWay, rule.spread),
-                                      rule.back,
-                                      false,
-                                      {}};
+                CompiledRule compiled{
+                    LawId(law),
+                    compiledPattern(rule.left, rule.right, eitherWay, rule.spread, rule.oneOrAll),
+                    compiledPattern(rule.right, rule.left, eitherWay, rule.spread, rule.oneOrAll),
+                    rule.back,
+                    false,
+                    {}};
                 compiled.reordersOnly = acKey(compiled.forward.left) == acKey(compiled.forward.right);
                 for (const ProofLine &line : rule.proof)
                     compiled.proof.push_back({patternTree(line.formula), line.law});

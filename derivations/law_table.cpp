@@ -18,8 +18,8 @@ const std::array<LawEntry, lawCount> laws{{
      {{"A ^ (B ^ C)", "(A ^ B) ^ C"}, {"A v (B v C)", "(A v B) v C"}}},
     // Backwards: a common factor taken out of every term that holds it.
     {QT_TRANSLATE_NOOP("derivations", "Дистрибутивен закон"),
-     {{{"A ^ (B v C)", "(A ^ B) v (A ^ C)"}, "BC", WayBack::Anywhere},
-      {{"A v (B ^ C)", "(A v B) ^ (A v C)"}, "BC", WayBack::Anywhere}}},
+     {{{"A ^ (B v C)", "(A ^ B) v (A ^ C)"}, "BC", WayBack::Anywhere, {}, "A"},
+      {{"A v (B ^ C)", "(A v B) ^ (A v C)"}, "BC", WayBack::Anywhere, {}, "A"}}},
     {QT_TRANSLATE_NOOP("derivations", "Закон за идемпотентността"), {{"A ^ A", "A"}, {"A v A", "A"}}},
     {QT_TRANSLATE_NOOP("derivations", "Закон за двойното отрицание"), {{"!!A", "A"}}},
     {QT_TRANSLATE_NOOP("derivations", "Закон за изключеното трето"),

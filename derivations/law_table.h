@@ -102,6 +102,9 @@ struct LawRule : Sides {
     WayBack back = WayBack::Never;
     // A derived law's rule, written out by the basic laws, line by line.
     std::vector<ProofLine> proof = {};
+    // Letters that take one operand of a chain or all those left: the
+    // factor spread over a sum is one factor or all the others.
+    std::string_view oneOrAll = {};
 };
 
 struct LawEntry {

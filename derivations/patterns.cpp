@@ -183,11 +183,16 @@ struct Matcher {
             }
         }
         const std::size_t n = rest.size();
+        // The first of a pair that the rule does not tell apart takes the first operand.
+        const bool takesFirst = !top && isLetter(p) && (pattern.firstOfPair & bitOf(p)) && !bound[slot(p)] &&
+                                at + 2 == ps.size() && !bound[slot(ps[at + 1])];
+        const bool oneOrAll = isLetter(p) && (pattern.oneOrAll & bitOf(p));
         if (isLetter(p) && !bound[slot(p)] && !(top && (pattern.single & bitOf(p)))) {
             // Several operands at once: every sub-multiset of two or more.
             if (n >= 2 && n <= subsetItems) {
-                for (std::uint32_t mask = 1; mask < (std::uint32_t(1) << n); ++mask) {
-                    if (std::popcount(mask) < 2)
+                const std::uint32_t all = (std::uint32_t(1) << n) - 1;
+                for (std::uint32_t mask = 1; mask <= all; ++mask) {
+                    if (std::popcount(mask) < 2 || (takesFirst && !(mask & 1)) || (oneOrAll && mask != all))
                         continue;
                     std::vector<Tree> taken;
                     Places left;
@@ -210,7 +215,7 @@ struct Matcher {
         }
         // One operand, and where the operand gathers a letter, more after it.
         const std::optional<Tree> gathered = gatheredLetter(p);
-        for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t i = 0; i < (takesFirst ? std::min<std::size_t>(n, 1) : n); ++i) {
             if (i > 0 && same(items[rest[i]], items[rest[i - 1]]))
                 continue;
             node(p, items[rest[i]], [&] {
@@ -382,6 +387,40 @@ void everyPath(const Tree &tree, std::vector<std::size_t> &path,
     }
 }
 
+// The pattern with two letters swapped.
+Tree swapped(const Tree &p, std::size_t a, std::size_t b) {
+    if (isLetter(p))
+        return slot(p) == a   ? formulas::variable(char('A' + b))
+               : slot(p) == b ? formulas::variable(char('A' + a))
+                              : p;
+    if (p->operands.empty())
+        return p;
+    std::vector<Tree> operands;
+    for (const Tree &operand : p->operands)
+        operands.push_back(swapped(operand, a, b));
+    return formulas::combination(p->op, std::move(operands));
+}
+
+// The first letters of pairs that end a chain of the left side and that
+// swapped give the same rule.
+std::uint32_t pairsIn(const Tree &node, const Pattern &pattern) {
+    std::uint32_t found = 0;
+    for (const Tree &operand : node->operands)
+        found |= pairsIn(operand, pattern);
+    const std::size_t n = node->operands.size();
+    if (!isChain(node) || n < 2 || node == pattern.left)
+        return found;
+    const Tree &a = node->operands[n - 2], &b = node->operands[n - 1];
+    if (!isLetter(a) || !isLetter(b) || slot(a) == slot(b))
+        return found;
+    const auto sameRule = [&](const Tree &side) {
+        return acKey(flatPattern(swapped(side, slot(a), slot(b)))) == acKey(side);
+    };
+    if (sameRule(pattern.left) && sameRule(pattern.right))
+        found |= bitOf(a);
+    return found;
+}
+
 } // namespace
 
 Tree patternTree(std::string_view text) {
@@ -391,16 +430,32 @@ Tree patternTree(std::string_view text) {
 }
 
 Pattern compiledPattern(std::string_view left, std::string_view right, bool negationEitherWay,
-                        std::string_view spreadLetters) {
+                        std::string_view spreadLetters, std::string_view oneOrAllLetters) {
     Pattern pattern{patternTree(left), patternTree(right), negationEitherWay};
+    for (char letter : oneOrAllLetters)
+        pattern.oneOrAll |= std::uint32_t(1) << (letter - 'A');
+    pattern.firstOfPair = pairsIn(pattern.left, pattern);
     for (char letter : spreadLetters) {
         const std::size_t s = std::size_t(letter - 'A');
         pattern.spread |= std::uint32_t(1) << s;
         pattern.gatheredBy[s] = Operator::False;
-        for (Operator op : {Operator::And, Operator::Or})
-            if (standsIn(pattern.right, s, op))
-                pattern.gatheredBy[s] = op;
     }
+    // A spread letter gathers where it stands on the right side in a chain
+    // whose letters all spread: B v C of A ^ (B v C).
+    const std::function<void(const Tree &)> gathering = [&](const Tree &node) {
+        for (const Tree &operand : node->operands)
+            gathering(operand);
+        if (!isChain(node))
+            return;
+        const bool allSpread = std::all_of(node->operands.begin(), node->operands.end(), [&](const Tree &o) {
+            return !isLetter(o) || (pattern.spread & bitOf(o));
+        });
+        if (allSpread)
+            for (const Tree &operand : node->operands)
+                if (isLetter(operand))
+                    pattern.gatheredBy[slot(operand)] = node->op;
+    };
+    gathering(pattern.right);
     // A letter that stands once on each side, right in the rewritten chain
     // (or as the whole right side), gives the same result with one operand
     // as with several: the others stay beside it.

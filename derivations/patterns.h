@@ -35,11 +35,17 @@ struct Pattern {
     // Letters that take one operand only: at the rewritten node, taking more
     // gives what leaving them beside the result gives.
     std::uint32_t single = 0;
+    // Letters that take one operand or all those left, never some of them.
+    std::uint32_t oneOrAll = 0;
+    // The first of two letters that the rule does not tell apart, the last
+    // two operands of a chain: it takes the first operand left, so that each
+    // split of the chain is tried once.
+    std::uint32_t firstOfPair = 0;
 };
 
 // The pattern of the two sides; both must read (the table's own text).
 Pattern compiledPattern(std::string_view left, std::string_view right, bool negationEitherWay,
-                        std::string_view spreadLetters = {});
+                        std::string_view spreadLetters = {}, std::string_view oneOrAllLetters = {});
 
 // A formula text of the table, read.
 Tree patternTree(std::string_view text);

@@ -29,6 +29,10 @@ LawSet basicLaws();
 // is a rewrite of G into F.
 std::vector<Rewrite> lawRewrites(const Tree &tree, const LawSet &laws);
 
+// The rewrites of lawRewrites that may give `goal`: only those at the
+// places where the two formulas differ, the rest left out unseen.
+std::vector<Rewrite> lawRewritesToward(const Tree &tree, const Tree &goal, const LawSet &laws);
+
 // The laws of the set applied left to right at this one node only: each
 // rewrite's result is what replaces the node. The node must be flattened.
 std::vector<Rewrite> localRewrites(const Tree &node, const LawSet &laws);

@@ -16,10 +16,10 @@ namespace {
 LawSet lawsBetween(const Tree &before, const Tree &after, const LawSet &laws) {
     LawSet found;
     const std::string beforeKey = acKey(before), afterKey = acKey(after);
-    for (const Rewrite &rewrite : lawRewrites(before, laws))
+    for (const Rewrite &rewrite : lawRewritesToward(before, after, laws))
         if (!found[std::size_t(rewrite.law)] && acKey(rewrite.result) == afterKey)
             found.set(std::size_t(rewrite.law));
-    for (const Rewrite &rewrite : lawRewrites(after, laws))
+    for (const Rewrite &rewrite : lawRewritesToward(after, before, laws))
         if (!found[std::size_t(rewrite.law)] && acKey(rewrite.result) == beforeKey)
             found.set(std::size_t(rewrite.law));
     return found;
