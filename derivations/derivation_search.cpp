@@ -3,6 +3,7 @@
 
 #include "derived_steps.h"
 #include "law_catalogue.h"
+#include "law_patterns.h"
 #include "minimal_forms.h"
 #include "sum_of_products.h"
 
@@ -71,7 +72,7 @@ struct Side {
 
     void start(const Tree &formula) {
         const std::string key = acKey(formula);
-        seen.emplace(key, Visit{formula, {}, LawId::Commutative, 0});
+        seen.emplace(key, Visit{formula, {}, LawId(), 0});
         frontier.push_back(key);
     }
     // The formulas from the start to `key`, with the law of each step.
@@ -145,7 +146,7 @@ std::optional<Chain> meetInTheMiddle(const Tree &from, const Tree &to, const Law
 // step by step; none where it gets stuck or too long.
 std::optional<Chain> towardsMinterms(const Tree &formula, const std::vector<char> &letters,
                                      std::size_t maxSteps, const Limit &deadline, bool expand) {
-    Chain chain{{formula, LawId::Commutative}};
+    Chain chain{{formula, LawId()}};
     const LawSet reducing = reducingLaws();
     while (chain.size() <= maxSteps + 1) {
         if (deadline.over())
@@ -342,10 +343,10 @@ DeriveResult derive(const Tree &from, const Tree &to, const LawSet &laws, Search
     std::optional<Chain> chain;
     if (acKey(flatFrom) == acKey(flatTo)) {
         // Order and grouping only: regroup, reorder, regroup.
-        chain = Chain{{from, LawId::Commutative}};
+        chain = Chain{{from, LawId()}};
         for (const auto &[formula, law] :
-             {std::pair{flatFrom, LawId::Associative}, std::pair{flatTo, LawId::Commutative},
-              std::pair{to, LawId::Associative}})
+             {std::pair{flatFrom, regroupingLaw()}, std::pair{flatTo, reorderingLaw()},
+              std::pair{to, regroupingLaw()}})
             if (!formulas::sameTree(chain->back().first, formula))
                 chain->push_back({formula, law});
     }

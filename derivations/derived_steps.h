@@ -3,9 +3,10 @@
 
 // A step by a law that follows from the basic ones (absorption, gluing,
 // simplification, consensus, transposition) written out as the basic steps
-// a textbook takes for it: a term times 1, the 1 as Y v !Y, the common
-// factor taken out, and so on. A search may then use such a law as one
-// move and still return a chain of basic steps only.
+// a textbook takes for it, the proof its row in the law table carries: a
+// term times 1, the 1 as Y v !Y, the common factor taken out, and so on. A
+// search may then use such a law as one move and still return a chain of
+// basic steps only.
 
 #include "law_table.h"
 #include "working_form.h"

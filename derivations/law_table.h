@@ -70,21 +70,66 @@ struct Sides {
     std::string_view right;
 };
 
+// How a search reads a law right to left. Most laws it only ever applies
+// left to right (the step check reads them both ways in any case); those
+// read backwards bring in only what a textbook brings in.
+enum class WayBack : unsigned char {
+    Never,
+    Anywhere,
+    // The right side (a letter) stands for an operand of a chain of the dual
+    // operator of the left side's: a term of a sum times 1, a factor of a
+    // product plus 0.
+    IntoTerm,
+    // The right side (a constant) is an operand of a chain of the left
+    // side's dual, and the left side's letter is each letter of the formulas
+    // in turn: the 1 of a product as Y v !Y.
+    ForEachLetter,
+};
+
+// One step of a derived law's proof by the basic laws: the formula that
+// replaces the rule's left side, and the basic law that gives it from the
+// line before.
+struct ProofLine {
+    std::string_view formula;
+    LawId law;
+};
+
+struct LawRule : Sides {
+    // Letters that may stand for several operands, each of which then takes
+    // the whole operand that holds the letter: !(A ^ B ^ C) into
+    // !A v !B v !C, A ^ (B v C v D) into (A ^ B) v (A ^ C) v (A ^ D).
+    std::string_view spread = {};
+    WayBack back = WayBack::Never;
+    // A derived law's rule, written out by the basic laws, line by line.
+    std::vector<ProofLine> proof = {};
+    // Letters that take one operand of a chain or all those left: the
+    // factor spread over a sum is one factor or all the others.
+    std::string_view oneOrAll = {};
+};
+
 struct LawEntry {
     const char *name; // Bulgarian, UTF-8; translate in the context "derivations"
-    std::vector<Sides> rules;
+    std::vector<LawRule> rules;
 };
 
 struct MistakeEntry {
     const char *name;
     std::vector<Sides> instances; // left: before, right: the mistaken result
     bool bothWays = false;        // right to left is the same mistake
+    // Letters that may stand for several operands, as a law's spread ones:
+    // the negation carried to the first of three operands only.
+    std::string_view spread = {};
 };
 
 const LawEntry &lawEntry(LawId law);
 const MistakeEntry &mistakeEntry(MistakeId mistake);
 inline const char *lawName(LawId law) { return lawEntry(law).name; }
 inline const char *mistakeName(MistakeId mistake) { return mistakeEntry(mistake).name; }
+
+// The greedy way to a sum of products: laws that only ever make a formula
+// shorter, and laws that bring it nearer a sum of products.
+bool alwaysShortens(LawId law);
+bool bringsTowardsSum(LawId law);
 
 // Another name a law goes by: its name in another language, or a catalogue
 // row's name. The program supplies them; the table knows only its own.

@@ -21,9 +21,10 @@ const std::vector<std::pair<MistakeId, Pattern>> &mistakePatterns() {
         for (std::size_t m = 0; m < mistakeCount; ++m) {
             const MistakeEntry &entry = mistakeEntry(MistakeId(m));
             for (const Sides &sides : entry.instances) {
-                all.push_back({MistakeId(m), compiledPattern(sides.left, sides.right, false)});
+                all.push_back({MistakeId(m), compiledPattern(sides.left, sides.right, false, entry.spread)});
                 if (entry.bothWays)
-                    all.push_back({MistakeId(m), compiledPattern(sides.right, sides.left, false)});
+                    all.push_back(
+                        {MistakeId(m), compiledPattern(sides.right, sides.left, false, entry.spread)});
             }
         }
         return all;

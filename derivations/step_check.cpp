@@ -2,6 +2,7 @@
 #include "step_check.h"
 
 #include "big_step.h"
+#include "law_patterns.h"
 #include "mistake_check.h"
 #include "rewrites.h"
 
@@ -15,10 +16,10 @@ namespace {
 LawSet lawsBetween(const Tree &before, const Tree &after, const LawSet &laws) {
     LawSet found;
     const std::string beforeKey = acKey(before), afterKey = acKey(after);
-    for (const Rewrite &rewrite : lawRewrites(before, laws))
+    for (const Rewrite &rewrite : lawRewritesToward(before, after, laws))
         if (!found[std::size_t(rewrite.law)] && acKey(rewrite.result) == afterKey)
             found.set(std::size_t(rewrite.law));
-    for (const Rewrite &rewrite : lawRewrites(after, laws))
+    for (const Rewrite &rewrite : lawRewritesToward(after, before, laws))
         if (!found[std::size_t(rewrite.law)] && acKey(rewrite.result) == beforeKey)
             found.set(std::size_t(rewrite.law));
     return found;
@@ -28,7 +29,7 @@ LawId firstOf(const LawSet &laws) {
     for (std::size_t law = 0; law < lawCount; ++law)
         if (laws[law])
             return LawId(law);
-    return LawId::Commutative;
+    return LawId();
 }
 
 } // namespace
@@ -51,7 +52,7 @@ std::optional<Counterexample> counterexampleOf(const Tree &before, const Tree &a
 }
 
 bool isStepBy(const Tree &before, const Tree &after, LawId law) {
-    if (law == LawId::Commutative || law == LawId::Associative) {
+    if (reordersOnly(law)) {
         const StepVerdict verdict = checkStep(before, after);
         return verdict.kind == VerdictKind::Correct && verdict.law == law;
     }
@@ -63,9 +64,9 @@ std::optional<LawId> singleLawBetween(const Tree &before, const Tree &after) {
         if (formulas::sameTree(before, after))
             return std::nullopt;
         if (groupingKey(before) == groupingKey(after))
-            return LawId::Associative;
+            return regroupingLaw();
         if (orderKey(before) == orderKey(after))
-            return LawId::Commutative;
+            return reorderingLaw();
         return std::nullopt;
     }
     const LawSet found = lawsBetween(before, after, allLaws());
@@ -98,11 +99,11 @@ StepVerdict checkStep(const Tree &before, const Tree &after, std::optional<LawId
             return verdict;
         }
         if (groupingKey(before) == groupingKey(after))
-            return named(LawId::Associative);
+            return named(regroupingLaw());
         if (orderKey(before) == orderKey(after))
-            return named(LawId::Commutative);
+            return named(reorderingLaw());
         verdict.kind = VerdictKind::BigStep;
-        verdict.laws = {LawId::Commutative, LawId::Associative};
+        verdict.laws = {reorderingLaw(), regroupingLaw()};
         return verdict;
     }
     const LawSet found = lawsBetween(before, after, allLaws());

@@ -35,7 +35,7 @@ enum class VerdictKind {
 
 struct StepVerdict {
     VerdictKind kind = VerdictKind::Wrong;
-    LawId law = LawId::Commutative;
+    LawId law{};
     std::vector<LawId> laws;
     MistakeId mistake = MistakeId::DeMorganWithoutSwap;
     Counterexample counterexample;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sum_of_products.h"
 
+#include "law_patterns.h"
+
 #include <algorithm>
 
 namespace derivations {
@@ -56,10 +58,8 @@ std::array<double, 4> distanceFromSum(const Tree &tree) {
 
 LawSet reducingLaws() {
     LawSet laws;
-    for (LawId law : {LawId::Distributive, LawId::Idempotence, LawId::DoubleNegation, LawId::Contradiction,
-                      LawId::Neutral, LawId::Null, LawId::ConstantNegation, LawId::DeMorgan,
-                      LawId::XorDefinition, LawId::ImplicationDefinition, LawId::EquivalenceDefinition})
-        laws.set(std::size_t(law));
+    for (std::size_t law = 0; law < lawCount; ++law)
+        laws.set(law, bringsTowardsSum(LawId(law)));
     return laws;
 }
 
@@ -71,10 +71,8 @@ constexpr std::size_t maxSumSize = 600;
 // Laws that only ever make a formula shorter.
 LawSet shorteningLaws() {
     LawSet laws;
-    for (LawId law : {LawId::Idempotence, LawId::DoubleNegation, LawId::ExcludedMiddle, LawId::Contradiction,
-                      LawId::Neutral, LawId::Null, LawId::ConstantNegation, LawId::Absorption, LawId::Gluing,
-                      LawId::Simplification})
-        laws.set(std::size_t(law));
+    for (std::size_t law = 0; law < lawCount; ++law)
+        laws.set(law, alwaysShortens(LawId(law)));
     return laws;
 }
 
@@ -199,7 +197,7 @@ Tree treeOfCover(const Cover &cover, const std::vector<char> &letters) {
 
 std::optional<StepChain> stepsToMinimalSum(const Tree &formula, const std::vector<char> &letters,
                                            const Cover &minimal, const std::function<bool()> &stop) {
-    StepChain chain{{formula, LawId::Commutative}};
+    StepChain chain{{formula, LawId()}};
     if (!toSumOfProducts(chain, stop))
         return std::nullopt;
     const auto terms = termsOf(chain.back().first, letters);
@@ -216,7 +214,7 @@ std::optional<StepChain> stepsToMinimalSum(const Tree &formula, const std::vecto
     if (chain.size() > 1)
         chain.back().first = sum;
     towardsMeeting(*terms, kept, letters, chain);
-    StepChain back{{treeOfCover(minimal, letters), LawId::Commutative}};
+    StepChain back{{treeOfCover(minimal, letters), LawId()}};
     towardsMeeting(minimal, kept, letters, back);
     if (acKey(chain.back().first) != acKey(back.back().first) || stop())
         return std::nullopt;
@@ -243,20 +241,6 @@ const Tree &nodeAt(const Tree &root, const std::vector<std::size_t> &path) {
     for (std::size_t i : path)
         node = &(*node)->operands[i];
     return *node;
-}
-
-// The law that writes out an operator other than "!", "^" and "v".
-std::optional<LawId> definitionOf(Operator op) {
-    switch (op) {
-    case Operator::Xor:
-        return LawId::XorDefinition;
-    case Operator::Implies:
-        return LawId::ImplicationDefinition;
-    case Operator::Equivalent:
-        return LawId::EquivalenceDefinition;
-    default:
-        return std::nullopt;
-    }
 }
 
 // A literal or a constant: nothing to bring to a sum.
@@ -332,7 +316,7 @@ bool minimizeAt(StepChain &chain, std::vector<std::size_t> &path, const Cover *r
 
 std::optional<StepChain> stepsInsideOut(const Tree &formula, const std::vector<char> &letters,
                                         const Cover &minimal, const std::function<bool()> &stop) {
-    StepChain chain{{formula, LawId::Commutative}};
+    StepChain chain{{formula, LawId()}};
     std::vector<std::size_t> path;
     if (!minimizeAt(chain, path, &minimal, letters, stop) || stop())
         return std::nullopt;

@@ -135,7 +135,53 @@ std::vector<std::uint64_t> truthOf(const Tree &tree, const std::vector<char> &le
     return words;
 }
 
-bool same(const Tree &a, const Tree &b) { return a == b || acKey(a) == acKey(b); }
+namespace {
+
+// The operands of a chain of op, spliced where they are chains of op too.
+const std::vector<Tree> &chainItems(const Tree &tree, std::vector<Tree> &spliced) {
+    const bool flat = std::none_of(tree->operands.begin(), tree->operands.end(),
+                                   [&](const Tree &operand) { return operand->op == tree->op; });
+    if (flat)
+        return tree->operands;
+    spliced = itemsOf(tree->op, tree);
+    return spliced;
+}
+
+} // namespace
+
+// Compared node by node rather than by keys: the matchers ask this for
+// every operand they try, and most pairs differ at the first node.
+bool same(const Tree &a, const Tree &b) {
+    if (a == b)
+        return true;
+    if (a->op != b->op)
+        return false;
+    if (a->op == Operator::Variable)
+        return a->letter == b->letter;
+    if (!isChain(a->op)) {
+        if (a->operands.size() != b->operands.size())
+            return false;
+        for (std::size_t i = 0; i < a->operands.size(); ++i)
+            if (!same(a->operands[i], b->operands[i]))
+                return false;
+        return true;
+    }
+    std::vector<Tree> splicedA, splicedB;
+    const std::vector<Tree> &x = chainItems(a, splicedA), &y = chainItems(b, splicedB);
+    if (x.size() != y.size())
+        return false;
+    // Sameness is an equivalence, so any operand of the same class will do.
+    std::vector<bool> used(y.size());
+    for (const Tree &item : x) {
+        std::size_t j = 0;
+        while (j < y.size() && (used[j] || !same(item, y[j])))
+            ++j;
+        if (j == y.size())
+            return false;
+        used[j] = true;
+    }
+    return true;
+}
 
 std::optional<std::vector<Tree>> remainder(const std::vector<Tree> &x, const std::vector<Tree> &y) {
     std::vector<Tree> rest = y;

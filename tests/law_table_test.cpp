@@ -93,6 +93,26 @@ private slots:
         QTest::newRow("distribution over a longer product")
             << "!A ^ !B ^ (C v D)"
             << "!A ^ !B ^ C v D" << int(MistakeId::WrongDistribution);
+        // Chains of three and more operands: a letter of the row stands for several.
+        const struct {
+            const char *name, *before, *after;
+            MistakeId mistake;
+        } longer[] = {
+            {"negation carried to the first of three", "!(A ^ B ^ C)", "!A v B v C",
+             MistakeId::NegationNotCarried},
+            {"negation carried to two of three", "!(A v B v C)", "!A ^ !B ^ C",
+             MistakeId::NegationNotCarried},
+            {"negation carried to two of four", "!(A ^ B ^ C ^ D)", "!A v C v !B v D",
+             MistakeId::NegationNotCarried},
+            {"no swap over three", "!(A ^ B ^ C)", "!A ^ !B ^ !C", MistakeId::DeMorganWithoutSwap},
+            {"no swap over compound operands", "!((A -> B) v C v !D)", "!(A -> B) v !C v !!D",
+             MistakeId::DeMorganWithoutSwap},
+            {"negation lost over three", "!(A v B v C)", "A ^ B ^ C", MistakeId::NegationLost},
+            {"distribution over a sum of three", "A ^ (B v C v D)", "A ^ B v C v D",
+             MistakeId::WrongDistribution},
+        };
+        for (const auto &row : longer)
+            QTest::newRow(row.name) << row.before << row.after << int(row.mistake);
     }
     void every_mistake_row_is_named() {
         QFETCH(QString, before);
