@@ -57,7 +57,3 @@ cmake --build --preset asan --parallel "$(nproc)"
 # plain build but exceed their 300 s under the sanitizers since the counted
 # searches came in; until that is looked into they run in the plain build only.
 ctest --preset asan --parallel "$(nproc)" -E '^(law_table_test|derivations_fuzz_test)$'
-
-# The Windows program, cross-built from the same sources (its Qt is built
-# once per machine and cached), checked under wine against the plain build.
-"$root/tests/windows/run-wine-tests.sh" "$build"
