@@ -114,13 +114,16 @@ folder="$out/$name"
 # of them import (followed until nothing new is named), Qt's Bulgarian texts.
 rm -rf "$folder"
 mkdir -p "$folder/platforms" "$folder/styles" "$folder/imageformats" "$folder/translations"
-cp "$out/build/app/boolean-laws.exe" "$folder/"
+# Qt's Windows build puts executables at the top of the build folder.
+program=$(find "$out/build" -name boolean-laws.exe -not -path '*/CMakeFiles/*' | head -n 1)
+[ -n "$program" ] || { echo "build-windows.sh: boolean-laws.exe was not built" >&2; exit 1; }
+cp "$program" "$folder/"
 for kind in platforms styles imageformats; do
   cp "$qt_prefix/plugins/$kind"/*.dll "$folder/$kind/"
 done
 cp /usr/share/qt6/translations/qtbase_bg.qm "$folder/translations/"
 
-dll_folders=("$qt_prefix/bin" "/usr/lib/gcc/$triplet/$("$triplet-gcc-posix" -dumpversion)-posix" "/usr/$triplet/lib")
+dll_folders=("$qt_prefix/bin" "/usr/lib/gcc/$triplet/$("$triplet-gcc-posix" -dumpversion)" "/usr/$triplet/lib")
 find_dll() {
   local folder
   for folder in "${dll_folders[@]}"; do

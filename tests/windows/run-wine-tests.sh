@@ -39,8 +39,15 @@ export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # The Linux program remembers nothing from the machine's user either.
 export XDG_CONFIG_HOME="$work/linux-settings"
-wineboot --init
-wineserver --wait
+# Every wine call has a time limit, so that a hang (a dialog nobody sees,
+# a stuck wineserver) fails the check loudly instead of holding up CI. On
+# the way out the prefix's wine processes end with it, and only those.
+wine_limit=${BOOLEAN_LAWS_WINE_TIMEOUT:-180}
+on_wine() { timeout --kill-after=10 "$wine_limit" wine "$@"; }
+wine_settles() { timeout --kill-after=10 "$wine_limit" wineserver --wait; }
+trap 'timeout 30 wineserver --kill 2>/dev/null || true' EXIT
+timeout --kill-after=10 600 wineboot --init </dev/null
+wine_settles
 
 failures=0
 fail() {
@@ -61,7 +68,7 @@ run_both() {
   (cd "$work/linux" && "$linux_program" "$@" <"$stdin" >stdout 2>stderr) || status=$?
   echo "$status" >"$work/linux/status"
   status=0
-  (cd "$work/windows" && wine "$windows_program" "$@" <"$stdin" >stdout 2>stderr) || status=$?
+  (cd "$work/windows" && on_wine "$windows_program" "$@" <"$stdin" >stdout 2>stderr) || status=$?
   echo "$status" >"$work/windows/status"
 }
 
@@ -160,10 +167,10 @@ linux_window=$!
 linux_size=$(window_size) || linux_size=none
 kill "$linux_window"
 wait "$linux_window" 2>/dev/null || true
-wine "$windows_program" &
+on_wine "$windows_program" </dev/null &
 windows_window=$!
 windows_size=$(window_size) || windows_size=none
-wineserver --kill
+timeout 30 wineserver --kill || true
 wait "$windows_window" 2>/dev/null || true
 if [ "$linux_size" != none ] && [ "$windows_size" = "$linux_size" ]; then
   pass "the window: titled as on Linux, client area $windows_size"
@@ -176,26 +183,26 @@ drive_c="$WINEPREFIX/drive_c"
 installed="$drive_c/Program Files/Boolean Laws"
 start_menu_entry="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Булеви закони.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\BooleanLaws'
-wine "$out/boolean-laws-$version-setup.exe" /S
-wineserver --wait
+on_wine "$out/boolean-laws-$version-setup.exe" /S </dev/null || fail "installer: exit status $?"
+wine_settles
 [ -f "$start_menu_entry" ] && pass "installer: the Start-menu entry" || fail "installer: no Start-menu entry"
 # The registry file writes Cyrillic as \xHHH escapes.
 listed_name=$(sed -n '/^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\BooleanLaws\]/,/^$/p' \
   "$WINEPREFIX/system.reg" | sed -n 's/^"DisplayName"="\(.*\)"$/\1/p' | sed 's/\\x\([0-9a-f]\{3\}\)/\\u0\1/g')
 if [ "$(printf '%b' "$listed_name")" = "Булеви закони" ] &&
-  wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1; then
+  on_wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1; then
   pass "installer: listed among the installed programs as Булеви закони"
 else
   fail "installer: not listed among the installed programs (name: $listed_name)"
 fi
-if [ "$(wine "$installed/boolean-laws.exe" --version)" = "$("$linux_program" --version)" ]; then
+if [ "$(on_wine "$installed/boolean-laws.exe" --version </dev/null)" = "$("$linux_program" --version)" ]; then
   pass "the installed program answers --version"
 else
   fail "the installed program does not answer --version"
 fi
-wine "$installed/uninstall.exe" /S
-wineserver --wait # the uninstaller finishes from a copy of itself
-if [ ! -e "$installed" ] && [ ! -e "$start_menu_entry" ] && ! wine reg query "$uninstall_key" >/dev/null 2>&1; then
+on_wine "$installed/uninstall.exe" /S </dev/null || fail "uninstaller: exit status $?"
+wine_settles # the uninstaller finishes from a copy of itself
+if [ ! -e "$installed" ] && [ ! -e "$start_menu_entry" ] && ! on_wine reg query "$uninstall_key" </dev/null >/dev/null 2>&1; then
   pass "the uninstaller removes the program, its entry and its listing"
 else
   fail "the uninstaller left the program, its Start-menu entry or its listing behind"
