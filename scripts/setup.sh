@@ -56,3 +56,7 @@ cmake --build --preset asan --parallel "$(nproc)"
 # The preset builds with -O1: unoptimised, the searches' tests (law table,
 # derivations' fuzz) took over five minutes each under the sanitizers.
 ctest --preset asan --parallel "$(nproc)"
+
+# The Windows program, cross-built from the same sources (its Qt is built
+# once per machine and cached), checked under wine against the plain build.
+"$root/tests/windows/run-wine-tests.sh" "$build"
