@@ -2,6 +2,7 @@
 #include "chain_check.h"
 
 #include "formula_tree.h"
+#include "utf8.h"
 
 #include <optional>
 #include <string>
@@ -11,29 +12,6 @@ namespace derivations {
 namespace {
 
 bool isBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\r'; }
-
-// The law's name in UTF-8, to compare with the table's names.
-std::string utf8Of(std::u32string_view text) {
-    std::string bytes;
-    for (const char32_t c : text) {
-        if (c < 0x80) {
-            bytes += char(c);
-        } else if (c < 0x800) {
-            bytes += char(0xC0 | (c >> 6));
-            bytes += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            bytes += char(0xE0 | (c >> 12));
-            bytes += char(0x80 | ((c >> 6) & 0x3F));
-            bytes += char(0x80 | (c & 0x3F));
-        } else {
-            bytes += char(0xF0 | (c >> 18));
-            bytes += char(0x80 | ((c >> 12) & 0x3F));
-            bytes += char(0x80 | ((c >> 6) & 0x3F));
-            bytes += char(0x80 | (c & 0x3F));
-        }
-    }
-    return bytes;
-}
 
 struct Line {
     Tree formula;
@@ -50,7 +28,8 @@ std::variant<Line, formulas::ReadError> readLine(std::u32string_view text,
     if (end > 0 && text[end - 1] == U']') {
         const std::size_t open = text.rfind(U'[', end);
         if (open != std::u32string_view::npos) {
-            const std::size_t law = lawByName(utf8Of(text.substr(open + 1, end - open - 2)), aliases);
+            const std::size_t law =
+                lawByName(formulas::toUtf8(text.substr(open + 1, end - open - 2)), aliases);
             if (law < lawCount)
                 line.claimed = LawId(law);
             else

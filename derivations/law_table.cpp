@@ -3,6 +3,7 @@
 
 #include "law_catalogue.h"
 #include "translate_noop.h"
+#include "utf8.h"
 
 namespace derivations {
 
@@ -285,22 +286,9 @@ namespace {
 // Lower case for the letters a law's name is written in (Latin and
 // Cyrillic), without the blanks and colons around it.
 std::u32string folded(std::string_view utf8) {
-    std::u32string text;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += length;
-        if (c >= U'A' && c <= U'Z')
-            c += 0x20;
-        else if (c >= 0x410 && c <= 0x42F) // А to Я
-            c += 0x20;
-        else if (c >= 0x400 && c <= 0x40F) // Ѐ to Џ
-            c += 0x50;
-        text += c;
-    }
+    std::u32string text = formulas::toU32(utf8);
+    for (char32_t &c : text)
+        c = formulas::lowerLetter(c);
     const auto blank = [](char32_t c) { return c == U' ' || c == U'\t' || c == U':'; };
     while (!text.empty() && blank(text.back()))
         text.pop_back();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "utf8_lines.h"
 
+#include "utf8.h"
+
 namespace homework {
 
 namespace {
@@ -15,16 +17,6 @@ char32_t decodeAt(std::string_view bytes, std::size_t at, std::size_t &length) {
     char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
     for (std::size_t i = 1; i < length && at + i < bytes.size(); ++i)
         c = (c << 6) | (static_cast<unsigned char>(bytes[at + i]) & 0x3F);
-    return c;
-}
-
-char32_t lowerOf(char32_t c) {
-    if (c >= U'A' && c <= U'Z')
-        return c + 0x20;
-    if (c >= 0x0410 && c <= 0x042F) // А … Я
-        return c + 0x20;
-    if (c >= 0x0400 && c <= 0x040F) // Ѐ … Џ
-        return c + 0x50;
     return c;
 }
 
@@ -86,39 +78,10 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-std::u32string toU32(std::string_view utf8) {
-    std::u32string text;
-    for (std::size_t i = 0, length = 0; i < utf8.size(); i += length)
-        text += decodeAt(utf8, i, length);
-    return text;
-}
-
-std::string toUtf8(std::u32string_view text) {
-    std::string bytes;
-    for (const char32_t c : text) {
-        if (c < 0x80) {
-            bytes += char(c);
-        } else if (c < 0x800) {
-            bytes += char(0xC0 | (c >> 6));
-            bytes += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            bytes += char(0xE0 | (c >> 12));
-            bytes += char(0x80 | ((c >> 6) & 0x3F));
-            bytes += char(0x80 | (c & 0x3F));
-        } else {
-            bytes += char(0xF0 | (c >> 18));
-            bytes += char(0x80 | ((c >> 12) & 0x3F));
-            bytes += char(0x80 | ((c >> 6) & 0x3F));
-            bytes += char(0x80 | (c & 0x3F));
-        }
-    }
-    return bytes;
-}
-
 std::string lowered(std::string_view utf8) {
     std::u32string text = toU32(utf8);
     for (char32_t &c : text)
-        c = lowerOf(c);
+        c = formulas::lowerLetter(c);
     return toUtf8(text);
 }
 

@@ -4,6 +4,8 @@
 // The teachers' and students' files are UTF-8 text of lines; these are the
 // few things their readers do with such text.
 
+#include "utf8.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -25,8 +27,8 @@ std::vector<std::string_view> linesOf(std::string_view text);
 // Without blanks (spaces, tabs) at either end.
 std::string_view trimmed(std::string_view text);
 
-std::u32string toU32(std::string_view utf8);
-std::string toUtf8(std::u32string_view text);
+using formulas::toU32;
+using formulas::toUtf8;
 
 // Lower case for Latin and Bulgarian Cyrillic letters, so that keys and
 // level names may be written "Докажи:" or "PROVE:".
