@@ -269,11 +269,12 @@ int print(const Answer &reply) {
 
 // A sheet needs fonts, so a QGuiApplication, but never a window system: the
 // offscreen platform has the fonts and needs no display. On Windows Qt's
-// offscreen platform knows no fonts; the minimal one has the system's.
+// offscreen platform knows no fonts, and the minimal one knows the system's
+// only when asked to: without them every letter of the sheet is a black box.
 int writeSheet(const QString &programName, const SheetRequest &request, char *argv0,
                language::Language language) {
 #ifdef Q_OS_WIN
-    qputenv("QT_QPA_PLATFORM", "minimal");
+    qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
 #else
     qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
