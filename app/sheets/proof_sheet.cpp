@@ -103,6 +103,10 @@ std::unique_ptr<QTextDocument> laidOutHtml(const QString &html, QPaintDevice &de
     auto document = std::make_unique<QTextDocument>();
     document->documentLayout()->setPaintDevice(&device);
     document->setDefaultFont(windowFont());
+    // Formulas in the font the proofs use, found the same way everywhere:
+    // left to the system, a Windows without Courier New falls back to a serif.
+    document->setDefaultStyleSheet(
+        QStringLiteral("pre, code, tt { font-family: %1; }").arg(quoted(monospaceFamily())));
     document->setDocumentMargin(0);
     document->setPageSize(QSizeF(frame.width, frame.bodyHeight));
     document->setHtml(html);

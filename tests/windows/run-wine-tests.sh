@@ -158,6 +158,35 @@ else
   diff <(pdftotext "$work/linux/laws.pdf" -) <(pdftotext "$work/windows/laws.pdf" -) | head >&2 || true
 fi
 
+# Homework: an assignment, a class's answers (one with Windows line ends, as
+# Notepad saves it; one for another assignment), the marks and the CSV, and
+# the assignment's worksheet with its key.
+printf '%s\n' 'задание: Упражнение 3' 'докажи: A v (A ^ B) = A' 'таблица: A Xor B' \
+  'закон: !(A ^ B) => !A v !B' >"$work/задание.txt"
+assignment_sha=$(sha256sum "$work/задание.txt" | cut -c1-64)
+printf '%s\n' 'отговори: Упражнение 3' "задание: $assignment_sha" 'ученик: Иван Петров, "Ванката"' '' \
+  'задача 1' 'подсказки: 1' 'A v (A ^ B)' 'A  [Закон за поглъщане]' '' 'задача 2' '0 1 1 0' >"$work/ivan.txt"
+printf '%s\n' 'отговори: Упражнение 3' "задание: $assignment_sha" 'ученик: Мария' '' \
+  'задача 1' 'A v (A ^ B)' 'A ^ B' '' 'задача 3' 'De Morgan'"'"'s law' | sed 's/$/\r/' >"$work/maria.txt"
+printf '%s\n' 'отговори: Упражнение 3' "задание: $(printf '0%.0s' $(seq 64))" 'ученик: Петър' >"$work/other.txt"
+for file in задание.txt ivan.txt maria.txt other.txt; do
+  cp "$work/$file" "$work/linux/"
+  cp "$work/$file" "$work/windows/"
+done
+same_answer "--grade of a class" --grade задание.txt ivan.txt maria.txt other.txt --output оценки.csv
+if cmp -s "$work/linux/оценки.csv" "$work/windows/оценки.csv"; then
+  pass "--grade: the CSV"
+else
+  fail "--grade: the Windows CSV differs from Linux's"
+fi
+run_both --sheet задание.txt --output ключ.pdf --key
+if [ "$(cat "$work/windows/status")" = 0 ] &&
+  cmp -s <(pdftotext "$work/linux/ключ.pdf" -) <(pdftotext "$work/windows/ключ.pdf" -); then
+  pass "--sheet of an assignment, with its key"
+else
+  fail "--sheet of an assignment: the Windows PDF's text differs from Linux's"
+fi
+
 # A Cyrillic file name, which the ANSI code page of a western Windows cannot
 # spell: the HTML sheet lands under the name typed, the same as on Linux.
 run_both --sheet 3 --output "закон-3.html"
