@@ -319,6 +319,57 @@ private slots:
         QVERIFY(!said.contains(QLatin1Char('\n')));
     }
 
+    // Closing the main window ends the program: unsaved answers are asked
+    // about once, and a cancel keeps both windows and the work.
+    void closing_the_main_window_asks_for_unsaved_answers_data() {
+        QTest::addColumn<bool>("worked");
+        QTest::addColumn<bool>("hiddenFirst");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("nothing unsaved") << false << false << int(QMessageBox::NoButton) << 0 << true;
+        QTest::newRow("cancel") << true << false << int(QMessageBox::Cancel) << 1 << false;
+        QTest::newRow("discard") << true << false << int(QMessageBox::Discard) << 1 << true;
+        QTest::newRow("cancel, the window closed before the work")
+            << true << true << int(QMessageBox::Cancel) << 1 << false;
+    }
+    void closing_the_main_window_asks_for_unsaved_answers() {
+        QFETCH(bool, worked);
+        QFETCH(bool, hiddenFirst);
+        QFETCH(int, answer);
+        QFETCH(int, questions);
+        QFETCH(bool, closed);
+        AssignmentWindow *window = open({assignmentFile("да")});
+        QVERIFY(window && window->session().isOpen());
+        if (worked) {
+            start(window, 1);
+            if (hiddenFirst)
+                window->hide();
+            find<TruthTableWindow>()->writeAnswers({false, false, false, true}, {});
+            QVERIFY(window->session().isModified());
+        }
+        int asked = 0;
+        QTimer answering;
+        connect(&answering, &QTimer::timeout, [&asked, answer] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                ++asked;
+                box->button(QMessageBox::StandardButton(answer))->click();
+            }
+        });
+        answering.start(10);
+        const bool didClose = main->close();
+        if (didClose) // as the program then quits
+            QApplication::closeAllWindows();
+        answering.stop();
+        QCOMPARE(asked, questions);
+        QCOMPARE(didClose, closed);
+        QCOMPARE(main->isVisible(), !closed);
+        if (!closed) {
+            QVERIFY(window->isVisible());
+            QVERIFY(window->session().isModified());
+        }
+    }
+
     void the_exercise_window_builds_an_assignment_that_reads_back() {
         QTest::keyClick(main->windowHandle(), Qt::Key_U, Qt::ControlModifier);
         auto *exercises = find<ExerciseWindow>();

@@ -445,6 +445,8 @@ bool AssignmentWindow::mayDropWork() {
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (choice == QMessageBox::Save)
         save();
+    if (choice == QMessageBox::Discard)
+        session_.markSaved(); // let go: not asked about again as the program closes
     return choice == QMessageBox::Discard || (choice == QMessageBox::Save && !session_.isModified());
 }
 

@@ -44,6 +44,11 @@ public:
     // An item of another part, offered in this window's context menu.
     void addToContextMenu(QAction *action);
 
+    // Before the window closes, or the whole program with it: unsaved
+    // answers are offered to be saved. False when the student cancels, or
+    // the saving failed.
+    bool mayDropWork();
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -59,8 +64,6 @@ private:
     bool openAssignment(const QString &path);
     bool continueAnswers(const QString &path, const QByteArray &bytes);
     void refuse(const QString &message);
-    // Unsaved work saved, or let go, as the student says; false to keep it open.
-    bool mayDropWork();
 
     LawSelection &selection_;
     AssignmentSession session_;

@@ -12,6 +12,7 @@
 #include "truth_table_window.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QScreen>
 
 #include <memory>
@@ -101,7 +102,25 @@ bool anyWritten(const TruthTableWindow::Column &left, const TruthTableWindow::Co
 // Lives as long as the main window, which owns it and the items it makes.
 class Opening : public QObject {
 public:
-    explicit Opening(Inf_Tarvisko &main) : QObject(&main), main_(main) {}
+    explicit Opening(Inf_Tarvisko &main) : QObject(&main), main_(main) { main_.installEventFilter(this); }
+
+    // Closing the main window ends the program, and the assignment's window
+    // with it: its unsaved answers are offered to be saved first, and a
+    // cancel keeps everything open. The window is shown for the question,
+    // even when closed before while a task's window went on changing the work.
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == &main_ && event->type() == QEvent::Close) {
+            auto *assignment = main_.findChild<AssignmentWindow *>(QString(), Qt::FindDirectChildrenOnly);
+            if (assignment && assignment->session().isModified()) {
+                raise(*assignment);
+                if (!assignment->mayDropWork()) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
 
     void openTable() {
         bool built = false;
