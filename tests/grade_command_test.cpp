@@ -124,7 +124,8 @@ private slots:
         QTest::newRow("a CSV that cannot be written")
             << QStringList{"--grade", "задание.txt", "ivan.txt", "--output", "няма/оценки.csv"} << 1
             << "файлът „няма/оценки.csv“ не може да се запише";
-        QTest::newRow("output without a mode") << QStringList{"--output", "x.csv"} << 2 << "се дава само с";
+        QTest::newRow("output without a mode")
+            << QStringList{"--output", "x.csv"} << 2 << "„--output“ се дава само с „--sheet“ или „--grade“";
     }
     void exit_codes() {
         QFETCH(QStringList, arguments);

@@ -485,6 +485,10 @@ boolean-laws ФАЙЛ отваря в прозореца задание или �
 boolean-laws ЗАДАНИЕ ОТГОВОРИ продължава отговорите по заданието.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>„%1“ се дава само с „%2“ или „%3“</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DerivationChain</name>

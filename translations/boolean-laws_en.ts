@@ -501,6 +501,10 @@ Without arguments it opens a window; --proof and --sheet work without a display.
 boolean-laws FILE opens an assignment, or answers to one, in the window;
 boolean-laws ASSIGNMENT ANSWERS continues the answers to the assignment.</translation>
     </message>
+    <message>
+        <source>„%1“ се дава само с „%2“ или „%3“</source>
+        <translation>&quot;%1&quot; is given only with &quot;%2&quot; or &quot;%3&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DerivationChain</name>

@@ -177,9 +177,20 @@ std::optional<Answer> misuse(const Request &request, const Standard &standard) {
                            other.companions.cbegin(), other.companions.cend(),
                            [&](const QCommandLineOption &own) { return own.names() == companion.names(); });
             };
-            if (parser.isSet(companion) && std::none_of(modes().cbegin(), modes().cend(), withIt))
-                return request.refuse(CommandLine::tr("„%1“ се дава само с „%2“"),
-                                      {dashed(companion), dashed(mode.option)});
+            if (!parser.isSet(companion) || std::any_of(modes().cbegin(), modes().cend(), withIt))
+                continue;
+            // Every mode the option goes with, as --output goes with --sheet and --grade.
+            QStringList takers;
+            for (const Mode &other : modes())
+                if (std::any_of(
+                        other.companions.cbegin(), other.companions.cend(),
+                        [&](const QCommandLineOption &own) { return own.names() == companion.names(); }))
+                    takers << dashed(other.option);
+            if (takers.size() == 2)
+                return request.refuse(CommandLine::tr("„%1“ се дава само с „%2“ или „%3“"),
+                                      {dashed(companion), takers[0], takers[1]});
+            return request.refuse(CommandLine::tr("„%1“ се дава само с „%2“"),
+                                  {dashed(companion), dashed(mode.option)});
         }
     return std::nullopt;
 }
