@@ -325,28 +325,22 @@ private slots:
         QTest::addColumn<bool>("worked");
         QTest::addColumn<bool>("hiddenFirst");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<bool>("closed");
-        QTest::newRow("nothing unsaved") << false << false << int(QMessageBox::NoButton) << 0 << true;
-        QTest::newRow("cancel") << true << false << int(QMessageBox::Cancel) << 1 << false;
-        QTest::newRow("discard") << true << false << int(QMessageBox::Discard) << 1 << true;
+        QTest::newRow("nothing unsaved") << false << false << int(QMessageBox::NoButton);
+        QTest::newRow("cancel") << true << false << int(QMessageBox::Cancel);
+        QTest::newRow("discard") << true << false << int(QMessageBox::Discard);
         QTest::newRow("cancel, the window closed before the work")
-            << true << true << int(QMessageBox::Cancel) << 1 << false;
+            << true << true << int(QMessageBox::Cancel);
     }
     void closing_the_main_window_asks_for_unsaved_answers() {
         QFETCH(bool, worked);
         QFETCH(bool, hiddenFirst);
         QFETCH(int, answer);
-        QFETCH(int, questions);
-        QFETCH(bool, closed);
         AssignmentWindow *window = open({assignmentFile("да")});
-        QVERIFY(window && window->session().isOpen());
         if (worked) {
             start(window, 1);
             if (hiddenFirst)
                 window->hide();
             find<TruthTableWindow>()->writeAnswers({false, false, false, true}, {});
-            QVERIFY(window->session().isModified());
         }
         int asked = 0;
         QTimer answering;
@@ -357,17 +351,13 @@ private slots:
             }
         });
         answering.start(10);
-        const bool didClose = main->close();
-        if (didClose) // as the program then quits
+        const bool closed = main->close();
+        if (closed) // as the program then quits
             QApplication::closeAllWindows();
         answering.stop();
-        QCOMPARE(asked, questions);
-        QCOMPARE(didClose, closed);
-        QCOMPARE(main->isVisible(), !closed);
-        if (!closed) {
-            QVERIFY(window->isVisible());
-            QVERIFY(window->session().isModified());
-        }
+        QCOMPARE(asked, worked ? 1 : 0);
+        QCOMPARE(closed, answer != QMessageBox::Cancel);
+        QCOMPARE(window->isVisible(), !closed);
     }
 
     void the_exercise_window_builds_an_assignment_that_reads_back() {

@@ -171,26 +171,25 @@ std::optional<Answer> misuse(const Request &request, const Standard &standard) {
 
     for (const Mode &mode : modes())
         for (const QCommandLineOption &companion : mode.companions) {
-            const auto withIt = [&](const Mode &other) {
-                return parser.isSet(other.option) &&
-                       std::any_of(
-                           other.companions.cbegin(), other.companions.cend(),
-                           [&](const QCommandLineOption &own) { return own.names() == companion.names(); });
-            };
-            if (!parser.isSet(companion) || std::any_of(modes().cbegin(), modes().cend(), withIt))
+            if (!parser.isSet(companion))
                 continue;
             // Every mode the option goes with, as --output goes with --sheet and --grade.
             QStringList takers;
+            bool withOne = false;
             for (const Mode &other : modes())
                 if (std::any_of(
                         other.companions.cbegin(), other.companions.cend(),
-                        [&](const QCommandLineOption &own) { return own.names() == companion.names(); }))
+                        [&](const QCommandLineOption &own) { return own.names() == companion.names(); })) {
                     takers << dashed(other.option);
+                    withOne = withOne || parser.isSet(other.option);
+                }
+            if (withOne)
+                continue;
             if (takers.size() == 2)
                 return request.refuse(CommandLine::tr("„%1“ се дава само с „%2“ или „%3“"),
                                       {dashed(companion), takers[0], takers[1]});
             return request.refuse(CommandLine::tr("„%1“ се дава само с „%2“"),
-                                  {dashed(companion), dashed(mode.option)});
+                                  {dashed(companion), takers[0]});
         }
     return std::nullopt;
 }

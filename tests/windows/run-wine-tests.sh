@@ -105,7 +105,17 @@ printf '%s\n' 'A v A ^ B' '= A ^ 1 v A ^ B  [Неутрален елемент]'
   '= A ^ 1  [Поглъщане на константа]' '= A  [Неутрален елемент]' >"$work/chain.txt"
 sed 's/$/\r/' "$work/chain.txt" >"$work/chain-crlf.txt"
 printf '%s\n' '# грешна стъпка' '!(A ^ B)' '= !A ^ !B' >"$work/wrong-chain.txt"
-for file in chain.txt chain-crlf.txt wrong-chain.txt; do
+# Inputs of --grade: an assignment and a class's answers, one with Windows
+# line ends (as Notepad saves it), one for another assignment.
+printf '%s\n' 'задание: Упражнение 3' 'докажи: A v (A ^ B) = A' 'таблица: A Xor B' \
+  'закон: !(A ^ B) => !A v !B' >"$work/задание.txt"
+assignment_sha=$(sha256sum "$work/задание.txt" | cut -c1-64)
+printf '%s\n' 'отговори: Упражнение 3' "задание: $assignment_sha" 'ученик: Иван Петров, "Ванката"' '' \
+  'задача 1' 'подсказки: 1' 'A v (A ^ B)' 'A  [Закон за поглъщане]' '' 'задача 2' '0 1 1 0' >"$work/ivan.txt"
+printf '%s\n' 'отговори: Упражнение 3' "задание: $assignment_sha" 'ученик: Мария' '' \
+  'задача 1' 'A v (A ^ B)' 'A ^ B' '' 'задача 3' 'De Morgan'"'"'s law' | sed 's/$/\r/' >"$work/maria.txt"
+printf '%s\n' 'отговори: Упражнение 3' "задание: $(printf '0%.0s' $(seq 64))" 'ученик: Петър' >"$work/other.txt"
+for file in chain.txt chain-crlf.txt wrong-chain.txt задание.txt ivan.txt maria.txt other.txt; do
   cp "$work/$file" "$work/linux/"
   cp "$work/$file" "$work/windows/"
 done
@@ -142,49 +152,34 @@ else
   diff <(usage_named <"$work/linux/stdout") <(usage_named <"$work/windows/stdout") | head >&2 || true
 fi
 
-run_both --sheet all --output laws.pdf
-# The letters must be text in an embedded font, not boxes or outlines, and
-# read the same as Linux's.
-windows_fonts=$(pdffonts "$work/windows/laws.pdf" 2>/dev/null | sed 1,2d)
-if [ "$(cat "$work/windows/status")" != 0 ] || ! pdfinfo "$work/windows/laws.pdf" >/dev/null 2>&1; then
-  fail "--sheet all: the Windows program wrote no readable PDF"
-elif [ -z "$windows_fonts" ] || echo "$windows_fonts" | grep -qv ' yes '; then
-  fail "--sheet all: the Windows PDF's fonts are missing or not embedded"
-  echo "$windows_fonts" >&2
-elif cmp -s <(pdftotext "$work/linux/laws.pdf" -) <(pdftotext "$work/windows/laws.pdf" -); then
-  pass "--sheet all: the PDF's text, in embedded fonts"
-else
-  fail "--sheet all: the Windows PDF's text differs from Linux's"
-  diff <(pdftotext "$work/linux/laws.pdf" -) <(pdftotext "$work/windows/laws.pdf" -) | head >&2 || true
-fi
+# A sheet written as a PDF by both: its letters are text in embedded fonts,
+# not boxes or outlines, and read the same as Linux's.
+same_pdf() {
+  local what=$1 file=$2 fonts
+  shift 2
+  run_both "$@" --output "$file"
+  fonts=$(pdffonts "$work/windows/$file" 2>/dev/null | sed 1,2d)
+  if [ "$(cat "$work/windows/status")" != 0 ] || ! pdfinfo "$work/windows/$file" >/dev/null 2>&1; then
+    fail "$what: the Windows program wrote no readable PDF"
+  elif [ -z "$fonts" ] || echo "$fonts" | grep -qv ' yes '; then
+    fail "$what: the Windows PDF's fonts are missing or not embedded"
+    echo "$fonts" >&2
+  elif cmp -s <(pdftotext "$work/linux/$file" -) <(pdftotext "$work/windows/$file" -); then
+    pass "$what: the PDF's text, in embedded fonts"
+  else
+    fail "$what: the Windows PDF's text differs from Linux's"
+    diff <(pdftotext "$work/linux/$file" -) <(pdftotext "$work/windows/$file" -) | head >&2 || true
+  fi
+}
 
-# Homework: an assignment, a class's answers (one with Windows line ends, as
-# Notepad saves it; one for another assignment), the marks and the CSV, and
-# the assignment's worksheet with its key.
-printf '%s\n' 'задание: Упражнение 3' 'докажи: A v (A ^ B) = A' 'таблица: A Xor B' \
-  'закон: !(A ^ B) => !A v !B' >"$work/задание.txt"
-assignment_sha=$(sha256sum "$work/задание.txt" | cut -c1-64)
-printf '%s\n' 'отговори: Упражнение 3' "задание: $assignment_sha" 'ученик: Иван Петров, "Ванката"' '' \
-  'задача 1' 'подсказки: 1' 'A v (A ^ B)' 'A  [Закон за поглъщане]' '' 'задача 2' '0 1 1 0' >"$work/ivan.txt"
-printf '%s\n' 'отговори: Упражнение 3' "задание: $assignment_sha" 'ученик: Мария' '' \
-  'задача 1' 'A v (A ^ B)' 'A ^ B' '' 'задача 3' 'De Morgan'"'"'s law' | sed 's/$/\r/' >"$work/maria.txt"
-printf '%s\n' 'отговори: Упражнение 3' "задание: $(printf '0%.0s' $(seq 64))" 'ученик: Петър' >"$work/other.txt"
-for file in задание.txt ivan.txt maria.txt other.txt; do
-  cp "$work/$file" "$work/linux/"
-  cp "$work/$file" "$work/windows/"
-done
+same_pdf "--sheet all" laws.pdf --sheet all
+same_pdf "--sheet of an assignment, with its key" ключ.pdf --sheet задание.txt --key
+
 same_answer "--grade of a class" --grade задание.txt ivan.txt maria.txt other.txt --output оценки.csv
 if cmp -s "$work/linux/оценки.csv" "$work/windows/оценки.csv"; then
   pass "--grade: the CSV"
 else
   fail "--grade: the Windows CSV differs from Linux's"
-fi
-run_both --sheet задание.txt --output ключ.pdf --key
-if [ "$(cat "$work/windows/status")" = 0 ] &&
-  cmp -s <(pdftotext "$work/linux/ключ.pdf" -) <(pdftotext "$work/windows/ключ.pdf" -); then
-  pass "--sheet of an assignment, with its key"
-else
-  fail "--sheet of an assignment: the Windows PDF's text differs from Linux's"
 fi
 
 # A Cyrillic file name, which the ANSI code page of a western Windows cannot
